@@ -1,0 +1,23 @@
+# Small helpers shared by every module's CMakeLists.txt.
+
+# felgrove_add_program(NAME SOURCES ... LIBS ...)
+# A user-facing program; it lands in build/bin/NAME.
+function(felgrove_add_program name)
+    cmake_parse_arguments(P "" "" "SOURCES;LIBS" ${ARGN})
+    add_executable(${name} ${P_SOURCES})
+    target_link_libraries(${name} PRIVATE ${P_LIBS})
+    set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
+endfunction()
+
+# felgrove_add_test(NAME SOURCES ... LIBS ...)
+# One test executable (GoogleTest or Qt Test), run by ctest on Qt's offscreen
+# platform. Tests build beside the code they test.
+function(felgrove_add_test name)
+    cmake_parse_arguments(T "" "" "SOURCES;LIBS" ${ARGN})
+    add_executable(${name} ${T_SOURCES})
+    target_link_libraries(${name} PRIVATE ${T_LIBS})
+    add_test(NAME ${name} COMMAND ${name})
+    set_tests_properties(${name} PROPERTIES
+        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_ACCESSIBILITY=0"
+        TIMEOUT 300)
+endfunction()

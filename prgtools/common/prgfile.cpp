@@ -1,0 +1,54 @@
+#include "prgfile.h"
+
+#include "hex.h"
+#include "paths.h"
+
+#include <QFile>
+#include <QStringList>
+
+namespace prg {
+
+QString loadAddressText(quint8 low, quint8 high) {
+    return Omvandla(high) + Omvandla(low);
+}
+
+std::optional<PrgHeader> inspectPrg(const QString& path) {
+    // Only an ordinary file is opened: a folder, a FIFO or a device would
+    // fail or block, and the inspection runs on every keystroke.
+    if (!isExistingFile(path))
+        return std::nullopt;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const qint64 size = file.size();
+    if (size < 2)
+        return std::nullopt;
+    char bytes[2];
+    if (file.read(bytes, 2) != 2)
+        return std::nullopt;
+    return PrgHeader{size, quint8(bytes[0]), quint8(bytes[1])};
+}
+
+QString prgInfoText(const PrgHeader& header) {
+    const qint64 data = header.size - 2;
+    const QString load = loadAddressText(header.low, header.high);
+    const QStringList lines = {
+        QStringLiteral("File size: %1 bytes").arg(header.size),
+        QStringLiteral("Data: %1 ($%2)").arg(data).arg(upperHex(data)),
+        QStringLiteral("Assumed load address: $") + load,
+        QStringLiteral("Assumed memory location: $%1 - $%2")
+            .arg(load, upperHex(header.loadAddress() + data)),
+    };
+    return lines.join(QLatin1String("\r\n"));
+}
+
+QString AnalyseraPRG(const QString& path) {
+    const std::optional<PrgHeader> header = inspectPrg(path);
+    return header ? prgInfoText(*header) : QStringLiteral("N/A");
+}
+
+bool FilSlut(const QIODevice& file) {
+    return file.atEnd();
+}
+
+} // namespace prg

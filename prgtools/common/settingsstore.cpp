@@ -1,0 +1,41 @@
+#include "settingsstore.h"
+
+#include <QSettings>
+
+#include <cerrno>
+
+namespace prg {
+
+namespace {
+
+constexpr auto kOrganisation = "Felgrove";
+constexpr auto kGroup = "Settings";
+
+QString keyPath(const QString& key) {
+    return QLatin1String(kGroup) + QLatin1Char('/') + key;
+}
+
+} // namespace
+
+SettingsStore::SettingsStore(QString application) : m_application(std::move(application)) {}
+
+QString SettingsStore::read(const QString& key, const QString& fallback) const {
+    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, QLatin1String(kOrganisation),
+                       m_application);
+    const QVariant value = settings.value(keyPath(key));
+    return value.isValid() ? value.toString() : fallback;
+}
+
+Status SettingsStore::write(const QString& key, const QString& value) const {
+    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, QLatin1String(kOrganisation),
+                       m_application);
+    settings.setValue(keyPath(key), value);
+    settings.sync();
+    if (settings.status() != QSettings::NoError)
+        return errnoFailure(
+            EIO, QStringLiteral("Cannot save the settings to %1").arg(settings.fileName()),
+            m_application);
+    return std::nullopt;
+}
+
+} // namespace prg

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QObject>
+
+class QLineEdit;
+
+namespace prg {
+
+// MarkeraText: selects the whole text of a box (nothing in an empty box).
+void MarkeraText(QLineEdit* box);
+
+// txtStd_GotFocus for a set of boxes: each one selects its whole text when it
+// receives the focus, by keyboard or by mouse.
+class SelectOnFocus : public QObject {
+    Q_OBJECT
+public:
+    explicit SelectOnFocus(QObject* parent);
+    void watch(QLineEdit* box);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+};
+
+} // namespace prg

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QSize>
+
+#include <vector>
+
+class QWidget;
+
+namespace prg {
+
+// Places a window's controls from design values in twips (15 twips to a
+// pixel at 100 % scale). With fonts wider or taller than the design's, the
+// layout grows just enough that no caption is clipped: rows move apart
+// evenly, and a caption widens into the free space beside it (a
+// right-aligned label widens to the left).
+class TwipsLayout {
+public:
+    TwipsLayout(int clientWidth, int clientHeight);
+
+    void place(QWidget* widget, int left, int top, int width, int height);
+
+    // Sets every geometry and returns the client size in pixels.
+    QSize apply() const;
+
+    // Pixels per design pixel vertically (1.0 when the fonts fit).
+    double verticalScale() const;
+
+private:
+    struct Item {
+        QWidget* widget;
+        int left, top, width, height;
+    };
+    std::vector<Item> m_items;
+    int m_clientWidth;
+    int m_clientHeight;
+};
+
+} // namespace prg

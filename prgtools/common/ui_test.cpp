@@ -1,0 +1,105 @@
+#include "browse.h"
+#include "errorreport.h"
+#include "recordingprompts.h"
+#include "settingsstore.h"
+#include "testsettings.h"
+#include "textselect.h"
+#include "twipslayout.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <gtest/gtest.h>
+
+namespace {
+
+using felgrove::PromptIcon;
+using felgrove::RecordingPrompts;
+
+TEST(VisaFel, ShowsFourLinesInAWarningTitledOstrel) {
+    RecordingPrompts prompts;
+    prg::VisaFel(prompts, nullptr, 2, QStringLiteral("No such file or directory"),
+                 QStringLiteral("Slivra"), QStringLiteral("Main_cmdConvert_Click"));
+    prg::VisaFel(prompts, nullptr, 5, QString(), QString(), QStringLiteral("Main_HexToDec"));
+    ASSERT_EQ(prompts.messages.size(), 2u);
+    EXPECT_EQ(prompts.messages[0].icon, PromptIcon::Warning);
+    EXPECT_EQ(prompts.messages[0].title, QLatin1String("Ostrel"));
+    EXPECT_EQ(prompts.messages[0].text,
+              QLatin1String("2\r\nNo such file or directory\r\nSlivra\r\nMain_cmdConvert_Click"));
+    // Empty description and source still give four lines.
+    EXPECT_EQ(prompts.messages[1].text.split(QLatin1String("\r\n")).size(), 4);
+}
+
+TEST(MarkeraText, SelectsAllAndCopesWithAnEmptyBox) {
+    QLineEdit box;
+    prg::MarkeraText(&box);
+    EXPECT_EQ(box.selectionStart(), -1);
+    EXPECT_EQ(box.selectedText(), QString());
+    box.setText(QStringLiteral("c000"));
+    box.setCursorPosition(2);
+    prg::MarkeraText(&box);
+    EXPECT_EQ(box.selectedText(), QLatin1String("c000"));
+}
+
+class Browse : public ::testing::Test {
+protected:
+    void SetUp() override { felgrove::test::clearSettings(QStringLiteral("Slivra")); }
+    prg::SettingsStore settings{QStringLiteral("Slivra")};
+    RecordingPrompts prompts;
+};
+
+TEST_F(Browse, StartsInTheProgramFolderThenInTheLastChosenOne) {
+    prompts.fileAnswers = {QStringLiteral("/c64/pics/title.prg")};
+    const prg::BrowseResult first = prg::browseForPrg(prompts, nullptr, settings);
+    ASSERT_TRUE(first.path.has_value());
+    EXPECT_EQ(*first.path, QLatin1String("/c64/pics/title.prg"));
+    EXPECT_FALSE(first.settingsFailure.has_value());
+
+    prg::browseForPrg(prompts, nullptr, settings); // cancelled
+    ASSERT_EQ(prompts.fileRequests.size(), 2u);
+    EXPECT_EQ(prompts.fileRequests[0].folder, QCoreApplication::applicationDirPath());
+    EXPECT_EQ(prompts.fileRequests[0].title, QLatin1String("Select Binary-file"));
+    EXPECT_EQ(prompts.fileRequests[0].filter, QLatin1String("PRG-files (*.prg);;All files (*)"));
+    EXPECT_EQ(prompts.fileRequests[1].folder, QLatin1String("/c64/pics"));
+}
+
+TEST_F(Browse, CancelStoresNothing) {
+    settings.write(QStringLiteral("LatestPath"), QStringLiteral("/kept"));
+    const prg::BrowseResult result = prg::browseForPrg(prompts, nullptr, settings);
+    EXPECT_FALSE(result.path.has_value());
+    EXPECT_EQ(settings.read(QStringLiteral("LatestPath"), QString()), QLatin1String("/kept"));
+}
+
+TEST(SettingsStore, KeepsTextPerApplication) {
+    felgrove::test::clearSettings(QStringLiteral("Nembrix"));
+    const prg::SettingsStore nembra(QStringLiteral("Nembrix"));
+    EXPECT_EQ(nembra.read(QStringLiteral("ValuesPerRow"), QStringLiteral("8")), QLatin1String("8"));
+    EXPECT_FALSE(nembra.write(QStringLiteral("ValuesPerRow"), QStringLiteral(" x1")));
+    EXPECT_EQ(nembra.read(QStringLiteral("ValuesPerRow"), QStringLiteral("8")),
+              QLatin1String(" x1"));
+    EXPECT_EQ(prg::SettingsStore(QStringLiteral("Slivra"))
+                  .read(QStringLiteral("ValuesPerRow"), QStringLiteral("none")),
+              QLatin1String("none"));
+}
+
+TEST(TwipsLayout, CaptionsAreNeverClipped) {
+    QWidget window;
+    auto* check = new QCheckBox(QStringLiteral("&Include location bytes"), &window);
+    auto* dollar = new QLabel(QStringLiteral("- $"), &window);
+    dollar->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    auto* edit = new QLineEdit(&window);
+    prg::TwipsLayout layout(7125, 3240);
+    layout.place(check, 90, 2295, 300, 195); // far too narrow on purpose
+    layout.place(dollar, 2175, 1935, 30, 240);
+    layout.place(edit, 1500, 1920, 600, 285);
+    const QSize client = layout.apply();
+    EXPECT_GE(check->width(), check->sizeHint().width());
+    EXPECT_GE(dollar->width(), dollar->sizeHint().width());
+    EXPECT_EQ(dollar->geometry().right(), 2175 / 15 + 30 / 15 - 1); // grew to the left
+    EXPECT_GE(edit->height(), edit->minimumSizeHint().height());
+    EXPECT_GE(client.width(), 475);
+    EXPECT_GE(client.height(), 216);
+}
+
+} // namespace

@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Makes sure the Debian packages the build and the tests need are installed.
+# As root it installs what is missing; otherwise it names the packages and fails.
+set -euo pipefail
+
+packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
+          libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core)
+if [ "${1:-}" = "--display" ]; then
+    packages+=(xvfb xauth)
+fi
+
+missing=()
+for p in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+        missing+=("$p")
+    fi
+done
+
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+if [ "$(id -u)" -ne 0 ]; then
+    echo "Missing packages: ${missing[*]}" >&2
+    echo "Install them with: sudo apt-get install ${missing[*]}" >&2
+    exit 1
+fi
+
+echo "Installing: ${missing[*]}"
+export DEBIAN_FRONTEND=noninteractive
+apt-get update -qq
+apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
