@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
-          libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core)
+          libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core xxd)
 if [ "${1:-}" = "--display" ]; then
     packages+=(xvfb xauth)
 fi

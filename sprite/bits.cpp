@@ -1,0 +1,37 @@
+#include "bits.h"
+
+namespace pixmoth {
+
+QString DecToBin(qint32 n) {
+    QString digits(8, QLatin1Char('0'));
+    if (n <= 0)
+        return digits;
+    for (int i = 7; i >= 0; --i, n >>= 1)
+        digits[i] = (n & 1) ? QLatin1Char('1') : QLatin1Char('0');
+    return digits;
+}
+
+qint32 BinToDec(const QString& s) {
+    qint32 value = 0;
+    for (QChar c : s)
+        value = value * 2 + (c == QLatin1Char('1') ? 1 : 0);
+    return value;
+}
+
+bool IsWholeNumber(const QString& text) {
+    if (text.contains(QLatin1Char('.')) || text.contains(QLatin1Char(',')))
+        return false;
+    bool ok = false;
+    text.trimmed().toDouble(&ok);
+    return ok;
+}
+
+qint32 SkippaDecimaler(QString& strVal, bool addOneIfDecimals) {
+    strVal.replace(QLatin1Char(','), QLatin1Char('.'));
+    const qsizetype dot = strVal.indexOf(QLatin1Char('.'));
+    if (dot < 0)
+        return strVal.toInt();
+    return strVal.left(dot).toInt() + (addOneIfDecimals ? 1 : 0);
+}
+
+} // namespace pixmoth
