@@ -1,13 +1,29 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything with warnings as errors and runs
 # every test headless (Qt's offscreen platform).
+#   ./test.sh              the normal build, in build/
+#   ./test.sh --sanitize   the whole suite under AddressSanitizer and
+#                          UndefinedBehaviorSanitizer, in build-sanitize/
 set -euo pipefail
 cd "$(dirname "$0")"
 
+build=build
+options=(-DCMAKE_BUILD_TYPE=Release)
+if [ "${1:-}" = "--sanitize" ]; then
+    build=build-sanitize
+    options=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DFELGROVE_SANITIZE=ON -DFELGROVE_BENCHMARKS=OFF)
+    export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1
+    export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+    export LSAN_OPTIONS="suppressions=$PWD/scripts/lsan.supp:print_suppressions=0"
+elif [ -n "${1:-}" ]; then
+    echo "usage: ./test.sh [--sanitize]" >&2
+    exit 2
+fi
+
 scripts/deps.sh
 
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DFELGROVE_WERROR=ON >/dev/null
-cmake --build build
+cmake -S . -B "$build" -G Ninja -DFELGROVE_WERROR=ON "${options[@]}" >/dev/null
+cmake --build "$build"
 
 export QT_QPA_PLATFORM=offscreen
-ctest --test-dir build --output-on-failure -j "$(nproc)"
+ctest --test-dir "$build" --output-on-failure -j "$(nproc)"

@@ -5,9 +5,10 @@ set -euo pipefail
 
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
           libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core xxd)
-if [ "${1:-}" = "--display" ]; then
-    packages+=(xvfb xauth)
-fi
+case "${1:-}" in
+    --display) packages+=(xvfb xauth) ;;
+    --fuzz) packages+=(clang libclang-rt-14-dev) ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do
