@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QLine>
+#include <QString>
+
+#include <array>
+
+class QPainter;
+
+namespace pixmoth {
+
+// The frame's colour cycle, one palette index per timer tick: black, dark,
+// mid and light grey, yellow, white and back, so it pulses once a second.
+constexpr std::array<int, 10> kFlashColours = {0, 11, 12, 15, 7, 1, 7, 15, 12, 11};
+
+// The step after `flashStep` (0..9), wrapping after the tenth.
+constexpr int nextFlashStep(int flashStep) {
+    return flashStep + 1 > 9 ? 0 : flashStep + 1;
+}
+
+// The eight one-pixel segments of the capture frame, both ends included, in
+// view pixels, for a box with its top-left corner at (captureX, captureY) at
+// `magnification` (1 or 2). Four corner marks sit on the box's outermost
+// pixels; in order: top left horizontal and vertical, top right, bottom left,
+// bottom right.
+std::array<QLine, 8> captureFrameSegments(int captureX, int captureY, int magnification);
+
+// Draws the frame's segments in palette colour `colour`. The segments are
+// axis-aligned, so each is filled as a one-pixel-wide rectangle, which gives
+// exactly the pixels from one end to the other.
+void drawCaptureFrame(QPainter& painter, int captureX, int captureY, int magnification, int colour);
+
+// "x=" and captureX / M, ", y=" and captureY / M, each in its shortest
+// decimal form ("x=24, y=21", or "x=1.5, y=0" for an odd corner at M = 2).
+QString PositionStatusText(int captureX, int captureY, int magnification);
+
+// "Align to grid = ON, Erase on capture = OFF" and so on.
+QString OptionsStatusText(bool alignToGrid, bool eraseOnCapture);
+
+// The status bar's line: the position text, ", " and the options text, or the
+// options text alone while there is no position text yet.
+QString statusLine(const QString& positionText, const QString& optionsText);
+
+} // namespace pixmoth

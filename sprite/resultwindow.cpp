@@ -1,0 +1,108 @@
+#include "resultwindow.h"
+
+#include <QFontDatabase>
+#include <QKeyEvent>
+#include <QPlainTextEdit>
+#include <QTextDocument>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <cmath>
+
+namespace pixmoth {
+
+namespace {
+
+// Inner size of the window and of its text box, which sits one pixel below
+// the window's top edge.
+constexpr int kInnerWidth = 321;
+constexpr int kInnerHeight = 345;
+constexpr int kBoxHeight = 343;
+
+// The longest line of the text (a full hexadecimal line) and the most lines
+// (binary notation); the box is made big enough to show them whole.
+constexpr int kLongestLine = 37;
+constexpr int kMostLines = 22;
+
+QFont outputFont() {
+    const QString fixedsys = QStringLiteral("Fixedsys");
+    if (QFontDatabase::families().contains(fixedsys, Qt::CaseInsensitive))
+        return QFont(fixedsys, 9);
+    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    font.setPointSize(9);
+    return font;
+}
+
+} // namespace
+
+ResultWindow::ResultWindow(QWidget* owner)
+    : QWidget(owner, Qt::Window), txtOutput(new QPlainTextEdit(this)) {
+    setObjectName(QStringLiteral("frmResult"));
+    setWindowTitle(QStringLiteral("Sprite output"));
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    txtOutput->setObjectName(QStringLiteral("txtOutput"));
+    txtOutput->setAccessibleName(QStringLiteral("Sprite output"));
+    txtOutput->setFont(outputFont());
+    txtOutput->setLineWrapMode(QPlainTextEdit::NoWrap);
+    txtOutput->setReadOnly(true);
+    // Read-only, yet the keyboard can still move the selection and copy it.
+    txtOutput->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    txtOutput->installEventFilter(this);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 1, 0, kInnerHeight - kBoxHeight - 1);
+    layout->addWidget(txtOutput);
+    fitTextBox();
+}
+
+void ResultWindow::fitTextBox() {
+    const QFontMetrics metrics(txtOutput->font());
+    const int chrome =
+        2 * (txtOutput->frameWidth() + int(std::ceil(txtOutput->document()->documentMargin())));
+    const int textWidth = metrics.horizontalAdvance(QString(kLongestLine, QLatin1Char('$')));
+    const int textHeight = kMostLines * metrics.lineSpacing();
+    const int boxWidth = std::max(kInnerWidth, textWidth + chrome + 2);
+    const int boxHeight = std::max(kBoxHeight, textHeight + chrome + 2);
+    resize(boxWidth, boxHeight + kInnerHeight - kBoxHeight);
+}
+
+void ResultWindow::showText(const QString& text) {
+    txtOutput->setPlainText(text);
+    txtOutput->selectAll();
+    show();
+    raise();
+    activateWindow();
+    txtOutput->setFocus(Qt::OtherFocusReason);
+}
+
+ResultWindow* ResultWindow::showResult(QPointer<ResultWindow>& holder, QWidget* owner,
+                                       const QString& text) {
+    if (holder.isNull())
+        holder = new ResultWindow(owner);
+    holder->showText(text);
+    return holder.data();
+}
+
+bool ResultWindow::closesOn(const QKeyEvent* event) const {
+    return event->key() == Qt::Key_Escape && !event->isAutoRepeat();
+}
+
+void ResultWindow::keyReleaseEvent(QKeyEvent* event) {
+    if (closesOn(event)) {
+        close();
+        return;
+    }
+    QWidget::keyReleaseEvent(event);
+}
+
+bool ResultWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == txtOutput && event->type() == QEvent::KeyRelease &&
+        closesOn(static_cast<QKeyEvent*>(event))) {
+        close();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+} // namespace pixmoth
