@@ -1,7 +1,11 @@
 // Picture loading and decoding over arbitrary bytes: the raw input as a file
-// of any size, and the input stretched to each accepted picture size.
+// of any size, and the input stretched to each accepted picture size; then a
+// capture and a sprite generation with erase at a box position and colour
+// choices taken from the input, in range or not.
+#include "capture.h"
 #include "decode.h"
 #include "picture.h"
+#include "spritedata.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -41,5 +45,29 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         for (int pair = 1; pair <= 4; ++pair)
             if (unsigned(pixmoth::pairColour(picture, n, pair)) > 15)
                 std::abort();
+    if (size >= 8) {
+        const int m = 1 + (data[1] & 1);
+        const int captureX = qint16(data[2] | (data[3] << 8));
+        const int captureY = qint16(data[4] | (data[5] << 8));
+        const pixmoth::CaptureOrigin origin = pixmoth::captureOrigin(captureX, captureY, m);
+        const pixmoth::Capture capture = pixmoth::captureArea(picture, origin);
+        const pixmoth::SpriteChoices choices{data[6] % 20, data[7] % 20, data[0] % 100};
+        for (auto notation : {pixmoth::SpriteNotation::Hex, pixmoth::SpriteNotation::Binary}) {
+            pixmoth::Picture copy = picture;
+            const pixmoth::GeneratedSprite sprite =
+                pixmoth::GenerateSpriteData(copy, capture, choices, notation, true);
+            const int length = notation == pixmoth::SpriteNotation::Hex ? 310 : 792;
+            if (sprite.text.size() != length)
+                std::abort();
+            // After the erase the only chosen colour left in the area is the
+            // black that cleared pixels show.
+            const pixmoth::Capture again = pixmoth::captureArea(copy, origin);
+            for (int k = 1; k <= pixmoth::kCapturedPixels; ++k) {
+                const int colour = again.colours[std::size_t(k)];
+                if (colour != 0 && pixmoth::spritePair(colour, choices) != 0)
+                    std::abort();
+            }
+        }
+    }
     return 0;
 }
