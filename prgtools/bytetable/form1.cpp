@@ -18,6 +18,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QToolButton>
 
 #include <algorithm>
 
@@ -195,7 +196,7 @@ void Form1::cmdConvert_Click() {
 
 void Form1::connectEvents() {
     connect(m_txtStd[0], &QLineEdit::textChanged, this, &Form1::txtStd0_Change);
-    connect(m_cmdBrowse, &QPushButton::clicked, this, &Form1::cmdBrowse_Click);
+    connect(m_cmdBrowse, &QToolButton::clicked, this, &Form1::cmdBrowse_Click);
     connect(m_cmdConvert, &QPushButton::clicked, this, &Form1::cmdConvert_Click);
     connect(m_cmdHelp, &QPushButton::clicked, this, &Form1::cmdHelp_Click);
     connect(m_cmdExit, &QPushButton::clicked, this, &QWidget::close);

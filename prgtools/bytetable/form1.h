@@ -10,6 +10,7 @@ class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 class QStatusBar;
+class QToolButton;
 
 namespace felgrove {
 class Prompts;
@@ -53,7 +54,7 @@ private:
     QLineEdit* m_txtStd[6] = {}; // index 2 is the PRG-info box below
     QPlainTextEdit* m_prgInfo = nullptr;
     QLabel* m_lblStd[8] = {}; // there is no lblStd(3)
-    QPushButton* m_cmdBrowse = nullptr;
+    QToolButton* m_cmdBrowse = nullptr;
     QPushButton* m_cmdConvert = nullptr;
     QPushButton* m_cmdHelp = nullptr;
     QPushButton* m_cmdExit = nullptr;

@@ -4,6 +4,7 @@
 #include "settingsstore.h"
 #include "testsettings.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
@@ -57,7 +58,9 @@ protected:
     }
     QPlainTextEdit* prgInfo() const { return window->findChild<QPlainTextEdit*>("txtStd2"); }
     QCheckBox* chkLimit() const { return window->findChild<QCheckBox*>("chkLimit"); }
-    QPushButton* button(const char* name) const { return window->findChild<QPushButton*>(name); }
+    QAbstractButton* button(const char* name) const {
+        return window->findChild<QAbstractButton*>(name);
+    }
     QString setting(const char* key) const {
         return prg::SettingsStore(kApplication).read(QLatin1String(key), QStringLiteral("<none>"));
     }

@@ -9,6 +9,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QToolButton>
 
 namespace nembra {
 
@@ -22,6 +23,18 @@ constexpr int kStatusHeight = 285;
 // The "$" labels are set a little larger than the window's text
 // (9.75 against 8.25 points).
 constexpr double kDollarFontScale = 9.75 / 8.25;
+
+// The small "..." button beside the input path. It asks only for the room
+// its three dots need, so the layout keeps it in line with the output box
+// instead of widening it to a dialog button's width.
+class BrowseButton : public QToolButton {
+public:
+    using QToolButton::QToolButton;
+    QSize sizeHint() const override {
+        const QSize normal = QToolButton::sizeHint();
+        return {fontMetrics().horizontalAdvance(text()) + 8, normal.height()};
+    }
+};
 
 QString withoutAccessKey(QString caption) {
     return caption.remove(QLatin1Char('&'));
@@ -54,7 +67,9 @@ void Form1::createControls() {
     };
 
     label(0, QStringLiteral("&PRG file"))->setBuddy(box(0, QStringLiteral("PRG file"), 32767));
-    m_cmdBrowse = button(QStringLiteral("cmdBrowse"), QStringLiteral("..."));
+    m_cmdBrowse = named(new BrowseButton(this), QStringLiteral("cmdBrowse"), QStringLiteral("..."));
+    m_cmdBrowse->setText(QStringLiteral("..."));
+    m_cmdBrowse->setFocusPolicy(Qt::StrongFocus);
     QFont bold = m_cmdBrowse->font();
     bold.setBold(true);
     m_cmdBrowse->setFont(bold);
@@ -67,7 +82,6 @@ void Form1::createControls() {
     m_prgInfo->setTabChangesFocus(true);
     m_prgInfo->setFocusPolicy(Qt::StrongFocus);
     m_prgInfo->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    m_prgInfo->setLineWrapMode(QPlainTextEdit::NoWrap);
     QPalette face = m_prgInfo->palette();
     face.setColor(QPalette::Base, face.color(QPalette::Window));
     m_prgInfo->setPalette(face);
