@@ -250,6 +250,23 @@ TEST_F(Form1Test, StartLimitAdjustmentWritesLowerCaseAndPassesNextTime) {
     EXPECT_EQ(setting("LimitStart"), QLatin1String("c000"));
 }
 
+// The start-limit notice lets window events run; a close then must not end
+// the window under the running conversion.
+TEST_F(Form1Test, ClosingDuringAConversionIsRefused) {
+    open();
+    fill(input, output, QStringLiteral("8"), true, QStringLiteral("0801"), QStringLiteral("ffff"));
+    bool closedDuringNotice = true;
+    prompts.onMessage = [&](const RecordingPrompts::Message& m) {
+        if (m.text.startsWith(QLatin1String("Start limit")))
+            closedDuringNotice = window->close();
+    };
+    readPrg();
+    EXPECT_FALSE(closedDuringNotice);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(prompts.texts().last(), QLatin1String("Finished!"));
+    EXPECT_TRUE(window->close());
+}
+
 TEST_F(Form1Test, RunTimeFailureIsReportedAndTheWindowComesBack) {
     open();
     const QString missingFolder = dir.filePath(QStringLiteral("missing/game.txt"));
