@@ -32,7 +32,7 @@ QByteArray readFile(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
 }
 
-// A plain oracle: the table as the design describes it, byte by byte.
+// A plain oracle: the table built value by value from text.
 QByteArray expectedTable(const QByteArray& data, int perRow) {
     QByteArray text;
     for (qsizetype i = 0; i < data.size(); i += perRow) {
