@@ -68,7 +68,7 @@ protected:
 
 const QByteArray kExample = bytes({0x00, 0xC0, 0xA9, 0x01, 0x8D, 0x20, 0xD0, 0x60});
 
-TEST_F(ByteTable, WorkedExampleByteForByte) {
+TEST_F(ByteTable, SixBytesAtC000FourPerRowByteForByte) {
     const Run run = convert(kExample, 4);
     ASSERT_TRUE(run.count.ok());
     EXPECT_EQ(*run.count, 6);
