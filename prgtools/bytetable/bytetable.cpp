@@ -1,0 +1,154 @@
+#include "bytetable.h"
+
+#include "outputfile.h"
+#include "paths.h"
+#include "prgfile.h"
+#include "rowwriter.h"
+
+#include <QFile>
+
+#include <algorithm>
+#include <cerrno>
+#include <limits>
+#include <vector>
+
+namespace nembra {
+
+namespace {
+
+// Large blocks keep the number of reads small; the memory used stays the
+// same whatever the size of the file.
+constexpr qsizetype kBlockSize = 256 * 1024;
+
+constexpr qint64 kNoEnd = std::numeric_limits<qint64>::max();
+
+// The input as a run of blocks, with the offset of the next one.
+class BlockReader {
+public:
+    explicit BlockReader(const QString& path) : m_file(path), m_block(kBlockSize) {}
+
+    prg::Status open() {
+        errno = 0;
+        if (!m_file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+            return prg::fileFailure(m_file, m_file.fileName(), errno, kProgramName);
+        return std::nullopt;
+    }
+
+    // The next block; empty at the end of the file.
+    prg::Outcome<qsizetype> next() {
+        errno = 0;
+        const qint64 got = m_file.read(m_block.data(), kBlockSize);
+        if (got < 0)
+            return prg::fileFailure(m_file, m_file.fileName(), errno, kProgramName);
+        m_offset += got;
+        return qsizetype(got);
+    }
+
+    const unsigned char* data() const {
+        return reinterpret_cast<const unsigned char*>(m_block.data());
+    }
+    // File offset just after the block last read.
+    qint64 offset() const { return m_offset; }
+
+private:
+    QFile m_file;
+    std::vector<char> m_block;
+    qint64 m_offset = 0;
+};
+
+// Runs through the input: the two location bytes, then the data bytes of the
+// span, which go to the row writer.
+class Conversion {
+public:
+    Conversion(const ConversionRequest& request, const ConversionEvents& events, BlockReader& input,
+               RowWriter& rows)
+        : m_request(request), m_events(events), m_input(input), m_rows(rows) {}
+
+    prg::Status run() {
+        while (m_span.first < m_span.stop) {
+            const prg::Outcome<qsizetype> got = m_input.next();
+            if (!got)
+                return got.failure();
+            if (*got == 0)
+                break;
+            if (prg::Status status = take(m_input.offset() - *got, *got))
+                return status;
+        }
+        return std::nullopt;
+    }
+
+private:
+    // One block that starts at file offset `base`.
+    prg::Status take(qint64 base, qsizetype size) {
+        const unsigned char* data = m_input.data();
+        for (qsizetype i = 0; i < size && base + i < 2; ++i)
+            m_location[base + i] = data[i];
+        if (!m_started && base + size > 2)
+            start();
+        const qint64 from = std::max(m_span.first, base);
+        const qint64 to = std::min(m_span.stop, base + size);
+        if (from >= to)
+            return std::nullopt;
+        return m_rows.put(data + (from - base), to - from);
+    }
+
+    // The first data byte is there: the load address is known.
+    void start() {
+        m_started = true;
+        const int load = m_location[0] | (m_location[1] << 8);
+        std::optional<AddressWindow> limit = m_request.limit;
+        if (limit && limit->start < load) {
+            limit->start = load;
+            if (m_events.startLimitRestricted)
+                m_events.startLimitRestricted(prg::loadAddressText(m_location[0], m_location[1]));
+        }
+        m_span = KollaLimit(load, limit);
+    }
+
+    const ConversionRequest& m_request;
+    const ConversionEvents& m_events;
+    BlockReader& m_input;
+    RowWriter& m_rows;
+    unsigned char m_location[2] = {0, 0};
+    bool m_started = false;
+    DataSpan m_span{2, kNoEnd}; // until the load address is known
+};
+
+} // namespace
+
+DataSpan KollaLimit(int loadAddress, const std::optional<AddressWindow>& limit) {
+    if (!limit || loadAddress == 0)
+        return {2, kNoEnd};
+    // The byte at offset p lies at loadAddress + p - 2.
+    const qint64 first = std::max<qint64>(2, limit->start - loadAddress + 2);
+    const qint64 stop = limit->end - loadAddress + 3;
+    return {first, std::max(first, stop)};
+}
+
+prg::Outcome<qint64> convertToByteTable(const ConversionRequest& request,
+                                        const ConversionEvents& events) {
+    // Writing the table over the PRG it is read from would lose the PRG.
+    if (prg::isSameFile(request.inputPath, request.outputPath))
+        return prg::Failure{EINVAL, QStringLiteral("Output file must not be the input file"),
+                            kProgramName};
+    BlockReader input(request.inputPath);
+    if (prg::Status status = input.open())
+        return *status;
+    prg::OutputFile output(request.outputPath, kProgramName);
+    if (prg::Status status = output.open())
+        return *status;
+    if (events.converting)
+        events.converting();
+
+    RowWriter rows(output, request.valuesPerRow);
+    Conversion conversion(request, events, input, rows);
+    if (prg::Status status = conversion.run())
+        return *status;
+    if (prg::Status status = rows.finish())
+        return *status;
+    if (prg::Status status = output.commit())
+        return *status;
+    return rows.count();
+}
+
+} // namespace nembra

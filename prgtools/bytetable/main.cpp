@@ -1,0 +1,14 @@
+#include "form1.h"
+#include "qtprompts.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QCoreApplication::setOrganizationName(QStringLiteral("Felgrove"));
+    QCoreApplication::setApplicationName(QStringLiteral("Nembra"));
+    felgrove::QtPrompts prompts;
+    nembra::Form1 window(prompts);
+    window.show();
+    return app.exec();
+}
