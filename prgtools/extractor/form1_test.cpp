@@ -295,6 +295,10 @@ TEST_F(Window, ExtractionShowsProgressAndReturnsTheWindowToUse) {
         ASSERT_NE(QApplication::overrideCursor(), nullptr);
         EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
         EXPECT_EQ(form->statusText(), QLatin1String("Conversion finished. 4 bytes converted."));
+        // The window cannot be closed under a running extraction.
+        QCloseEvent closeControl;
+        QApplication::sendEvent(form->windowHandle(), &closeControl);
+        EXPECT_TRUE(form->isVisible());
         checkedWhileOpen = true;
     };
     child("cmdConvert")->setFocus();
