@@ -1,0 +1,293 @@
+#include "extraction.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <random>
+
+#include <unistd.h>
+
+namespace {
+
+QByteArray prg(int loadAddress, int dataBytes) {
+    QByteArray bytes;
+    bytes.append(char(loadAddress & 0xff));
+    bytes.append(char(loadAddress >> 8));
+    for (int i = 0; i < dataBytes; ++i)
+        bytes.append(char((i * 37 + 11) & 0xff));
+    return bytes;
+}
+
+// The data bytes of `file` from file offset `from` on, `count` of them.
+QByteArray data(const QByteArray& file, int from, int count) {
+    return file.mid(from, count);
+}
+
+QByteArray contents(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_EQ(file.write(bytes), bytes.size());
+}
+
+struct Extracted {
+    prg::Outcome<qint64> result = prg::Failure{};
+    QStringList restrictions;
+    int hexFailures = 0;
+    int convertingCalls = 0;
+};
+
+class Extract : public ::testing::Test {
+protected:
+    QTemporaryDir dir;
+    QString in() const { return dir.filePath(QStringLiteral("in.prg")); }
+    QString out() const { return dir.filePath(QStringLiteral("out.bin")); }
+
+    Extracted extract(int start, int end, bool location = false, const QString& newLocation = {},
+                      const QString& output = {}) {
+        Extracted run;
+        slivra::ExtractHooks hooks;
+        hooks.converting = [&run] { ++run.convertingCalls; };
+        hooks.startRestricted = [&run](const QString& load) { run.restrictions << load; };
+        hooks.hexFailure = [&run](const prg::Failure& failure) {
+            EXPECT_EQ(failure.source, QLatin1String("Slivra"));
+            ++run.hexFailures;
+        };
+        const slivra::ExtractRequest request{
+            in(), output.isEmpty() ? out() : output, start, end, location, newLocation};
+        run.result = slivra::extractRange(request, hooks);
+        return run;
+    }
+};
+
+struct RangeCase {
+    const char* name;
+    QByteArray input;
+    int start;
+    int end;
+    bool location;
+    const char* newLocation;
+    QByteArray expected;
+    qint64 count;
+    const char* restrictedTo; // nullptr: no restriction notice
+};
+
+const QByteArray kBitmap = prg(0x5800, 10);    // $5800-$5809
+const QByteArray kKernal = prg(0xc000, 10);    // a load address with letters
+const QByteArray kBlock = prg(0x0801, 1024);   // a file of 1026 bytes
+const QByteArray kZeroLoad = prg(0x0000, 300); // loads at $0000
+const QByteArray kPastTop = prg(0xfff0, 100);  // runs past $FFFF
+const QByteArray kLocation6000 = QByteArray("\x00\x60", 2);
+
+const RangeCase kRangeCases[] = {
+    {"middle of the data", kBitmap, 0x5802, 0x5805, false, "", data(kBitmap, 4, 4), 4, nullptr},
+    {"all data behind new location bytes", kBitmap, 0x5800, 0x5809, true, "6000",
+     kLocation6000 + data(kBitmap, 2, 10), 10, nullptr},
+    {"start before the load address", kBitmap, 0x5000, 0x5809, false, "", data(kBitmap, 2, 10), 10,
+     "5800"},
+    {"restriction names upper-case digits", kKernal, 0x0801, 0xc001, false, "", data(kKernal, 2, 2),
+     2, "C000"},
+    {"end beyond the data", kBitmap, 0x5805, 0xffff, false, "", data(kBitmap, 7, 5), 5, nullptr},
+    {"one byte window at each edge", kBitmap, 0x5809, 0x5809, false, "", data(kBitmap, 11, 1), 1,
+     nullptr},
+    {"start after end", kBitmap, 0x5805, 0x5802, true, "1234", QByteArray("\x34\x12", 2), 0,
+     nullptr},
+    {"end before the load address", kBitmap, 0x5800, 0x57ff, true, "6000", kLocation6000, 0,
+     nullptr},
+    {"load address $0000 takes everything", kZeroLoad, 0xffff, 0x0000, false, "",
+     data(kZeroLoad, 2, 300), 300, nullptr},
+    {"1026 bytes, end past the data", kBlock, 0x0801, 0xffff, false, "", data(kBlock, 2, 1024),
+     1024, nullptr},
+    {"data past $FFFF stops at ffff", kPastTop, 0xfff0, 0xffff, false, "", data(kPastTop, 2, 16),
+     16, nullptr},
+    {"two bytes: empty even with location",
+     prg(0xc000, 0),
+     0x0000,
+     0xffff,
+     true,
+     "6000",
+     {},
+     0,
+     nullptr},
+    {"one byte", QByteArray("\x01", 1), 0x0000, 0xffff, true, "6000", {}, 0, nullptr},
+    {"empty file", QByteArray(), 0x0000, 0xffff, true, "6000", {}, 0, nullptr},
+    {"new location of three digits", kBitmap, 0x5800, 0x5800, true, "801",
+     QByteArray("\x01\x80", 2) + data(kBitmap, 2, 1), 1, nullptr},
+    {"new location of one digit", kBitmap, 0x5800, 0x5800, true, "5",
+     QByteArray("\x05\x05", 2) + data(kBitmap, 2, 1), 1, nullptr},
+    {"empty new location", kBitmap, 0x5800, 0x5800, true, "",
+     QByteArray("\x00\x00", 2) + data(kBitmap, 2, 1), 1, nullptr},
+    {"upper-case new location", kBitmap, 0x5800, 0x5800, true, "C0DE",
+     QByteArray("\xde\xc0", 2) + data(kBitmap, 2, 1), 1, nullptr},
+};
+
+TEST_F(Extract, WritesTheBytesOfTheAddressWindow) {
+    for (const RangeCase& c : kRangeCases) {
+        SCOPED_TRACE(c.name);
+        writeFile(in(), c.input);
+        const Extracted run =
+            extract(c.start, c.end, c.location, QString::fromLatin1(c.newLocation));
+        ASSERT_TRUE(run.result.ok()) << run.result.failure().description.toStdString();
+        EXPECT_EQ(*run.result, c.count);
+        EXPECT_EQ(contents(out()).toHex(' '), c.expected.toHex(' '));
+        EXPECT_EQ(run.restrictions, c.restrictedTo
+                                        ? QStringList{QString::fromLatin1(c.restrictedTo)}
+                                        : QStringList{});
+        EXPECT_EQ(run.hexFailures, 0);
+        EXPECT_EQ(run.convertingCalls, 1);
+        EXPECT_EQ(contents(in()), c.input); // the input is only read
+    }
+}
+
+TEST_F(Extract, ANewLocationThatIsNotHexIsReportedPerByteAndGivesZero) {
+    writeFile(in(), kBitmap);
+    const struct {
+        const char* text;
+        QByteArray bytes;
+        int failures;
+    } cases[] = {{"zz", QByteArray(2, '\0'), 2},
+                 {"zz58", QByteArray("\x58\x00", 2), 1},
+                 {"58zz", QByteArray("\x00\x58", 2), 1},
+                 {" 5", QByteArray(2, '\0'), 2}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        const Extracted run = extract(0x5800, 0x5800, true, QString::fromLatin1(c.text));
+        ASSERT_TRUE(run.result.ok());
+        EXPECT_EQ(run.hexFailures, c.failures);
+        EXPECT_EQ(contents(out()).left(2), c.bytes);
+        EXPECT_EQ(contents(out()).size(), 3);
+    }
+}
+
+// The design's byte-by-byte loop, as a reference for the block-wise copy.
+QByteArray byteByByte(const QByteArray& file, int start, int end) {
+    const int load = quint8(file[0]) | (quint8(file[1]) << 8);
+    start = std::max(start, load);
+    QByteArray result;
+    for (qsizetype p = 2; p < file.size(); ++p) {
+        const qint64 address = qint64(load) + p - 2;
+        if (load != 0 && address > end)
+            break;
+        if (load == 0 || address >= start)
+            result.append(file[p]);
+    }
+    return result;
+}
+
+TEST_F(Extract, BlockEdgesGiveTheSameBytesAsOneByteAtATime) {
+    // Windows of a file larger than the read block, in and across its blocks.
+    QByteArray file = prg(0x0001, 0);
+    std::mt19937 random(1541);
+    for (int i = 0; i < 700000; ++i)
+        file.append(char(random()));
+    writeFile(in(), file);
+    const int block = 256 * 1024;
+    const std::pair<int, int> windows[] = {{0x0001, 0xffff}, {block - 2, block + 1},
+                                           {block, block},   {block + 1, 2 * block + 5},
+                                           {0x0001, 0x0001}, {0xfffe, 0xffff}};
+    for (const auto& [start, end] : windows) {
+        SCOPED_TRACE(start);
+        const Extracted run = extract(start, end);
+        ASSERT_TRUE(run.result.ok());
+        const QByteArray expected = byteByByte(file, start, end);
+        EXPECT_EQ(*run.result, expected.size());
+        EXPECT_TRUE(contents(out()) == expected);
+    }
+    // A load address of $0000 takes every byte, whatever the window.
+    file[1] = 0;
+    file[0] = 0;
+    writeFile(in(), file);
+    const Extracted all = extract(0x1000, 0x1000);
+    ASSERT_TRUE(all.result.ok());
+    EXPECT_EQ(*all.result, file.size() - 2);
+    EXPECT_TRUE(contents(out()) == file.mid(2));
+}
+
+TEST_F(Extract, ReplacesAnExistingOutput) {
+    writeFile(in(), kBitmap);
+    writeFile(out(), QByteArray(5000, 'x'));
+    ASSERT_TRUE(extract(0x5800, 0x5801).result.ok());
+    EXPECT_EQ(contents(out()), data(kBitmap, 2, 2));
+}
+
+// Refusals and failures: the input and any existing output stay as they were
+// and nothing is left behind.
+TEST_F(Extract, FailuresLoseNothing) {
+    const QByteArray input = prg(0x0801, 50);
+    const QByteArray oldOutput("old output");
+    QDir(dir.path()).mkdir(QStringLiteral("sub"));
+    writeFile(in(), input);
+    ASSERT_TRUE(QFile::link(in(), dir.filePath(QStringLiteral("link.prg"))));
+    ASSERT_EQ(::link(QFile::encodeName(in()).constData(),
+                     QFile::encodeName(dir.filePath(QStringLiteral("hard.prg"))).constData()),
+              0);
+    const struct {
+        const char* name;
+        QString output;
+        const char* description; // part of the failure's description
+        bool refused;            // refused before either file was opened
+    } cases[] = {
+        {"same path", in(), "Output file must not be the input file", true},
+        {"other spelling", dir.path() + QStringLiteral("/sub/../in.prg"),
+         "Output file must not be the input file", true},
+        {"symbolic link", dir.filePath(QStringLiteral("link.prg")),
+         "Output file must not be the input file", true},
+        {"hard link", dir.filePath(QStringLiteral("hard.prg")),
+         "Output file must not be the input file", true},
+        {"a folder", dir.filePath(QStringLiteral("sub")), "sub", true},
+        {"missing folder", dir.filePath(QStringLiteral("none/out.bin")), "out.bin", false},
+        {"name too long", dir.filePath(QString(300, QLatin1Char('n'))), "nnnn", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const Extracted run = extract(0x0801, 0xffff, true, QStringLiteral("1000"), c.output);
+        ASSERT_FALSE(run.result.ok());
+        EXPECT_NE(run.result.failure().number, 0);
+        EXPECT_EQ(run.result.failure().source, QLatin1String("Slivra"));
+        EXPECT_TRUE(run.result.failure().description.contains(QLatin1String(c.description)))
+            << run.result.failure().description.toStdString();
+        if (c.refused) {
+            EXPECT_EQ(run.convertingCalls, 0);
+        }
+        EXPECT_EQ(contents(in()), input);
+    }
+    EXPECT_TRUE(QFileInfo(dir.filePath(QStringLiteral("sub"))).isDir());
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::System),
+              (QStringList{QStringLiteral("hard.prg"), QStringLiteral("in.prg"),
+                           QStringLiteral("link.prg")}));
+
+    // An input that vanished, or is a folder: the old output stays.
+    writeFile(out(), oldOutput);
+    QFile::remove(in());
+    EXPECT_FALSE(extract(0x0801, 0xffff).result.ok());
+    QDir(dir.path()).mkdir(QStringLiteral("in.prg"));
+    EXPECT_FALSE(extract(0x0801, 0xffff).result.ok());
+    EXPECT_EQ(contents(out()), oldOutput);
+}
+
+TEST(NewLocationBytes, TakeTheFirstAndLastTwoCharacters) {
+    const struct {
+        const char* text;
+        int low;
+        int high;
+    } cases[] = {{"5800", 0x00, 0x58}, {"801", 0x01, 0x80},  {"5", 0x05, 0x05},
+                 {"", 0x00, 0x00},     {"ffff", 0xff, 0xff}, {"FfeE", 0xee, 0xff}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        int failures = 0;
+        const slivra::LocationBytes bytes = slivra::newLocationBytes(
+            QString::fromLatin1(c.text), [&failures](const prg::Failure&) { ++failures; });
+        EXPECT_EQ(bytes.low, c.low);
+        EXPECT_EQ(bytes.high, c.high);
+        EXPECT_EQ(failures, 0);
+    }
+}
+
+} // namespace

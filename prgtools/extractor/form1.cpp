@@ -1,0 +1,208 @@
+#include "form1.h"
+
+#include "browse.h"
+#include "errorreport.h"
+#include "extraction.h"
+#include "helptext.h"
+#include "hex.h"
+#include "inputchecks.h"
+#include "prgfile.h"
+#include "prompts.h"
+#include "textselect.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QStatusBar>
+
+#include <cerrno>
+
+namespace slivra {
+
+namespace {
+const QString kIncludeLocation = QStringLiteral("IncludeLocation");
+}
+
+// The window while an extraction runs: disabled, with the busy pointer. It
+// returns to use however the extraction ends, with the focus where it was.
+class Form1::Busy {
+public:
+    explicit Busy(Form1& form) : m_form(form), m_focus(QApplication::focusWidget()) {
+        m_form.m_busy = true;
+        m_form.m_cmdConvert->setEnabled(false);
+        m_form.setEnabled(false);
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    }
+    ~Busy() {
+        QApplication::restoreOverrideCursor();
+        m_form.setEnabled(true);
+        m_form.m_cmdConvert->setEnabled(true);
+        m_form.m_busy = false;
+        if (m_focus)
+            m_focus->setFocus(Qt::OtherFocusReason);
+    }
+    Busy(const Busy&) = delete;
+    Busy& operator=(const Busy&) = delete;
+
+private:
+    Form1& m_form;
+    QPointer<QWidget> m_focus;
+};
+
+Form1::Form1(felgrove::Prompts& prompts, QWidget* parent)
+    : QWidget(parent), m_prompts(prompts), m_settings(kProgram) {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Slivra - Coded by Marrok/Felgrove"));
+    buildControls();
+    placeControls();
+    connectEvents();
+    Form_Load();
+    m_txtStd[0]->setFocus(Qt::OtherFocusReason);
+}
+
+void Form1::connectEvents() {
+    connect(m_txtStd[0], &QLineEdit::textChanged, this, [this] { txtStd_Change(0); });
+    connect(m_chkLocation, &QCheckBox::toggled, this, &Form1::chkLocation_Click);
+    connect(m_cmdBrowse, &QPushButton::clicked, this, &Form1::cmdBrowse_Click);
+    connect(m_cmdConvert, &QPushButton::clicked, this, &Form1::cmdConvert_Click);
+    connect(m_cmdHelp, &QPushButton::clicked, this, &Form1::cmdHelp_Click);
+    connect(m_cmdExit, &QPushButton::clicked, this, &Form1::cmdExit_Click);
+}
+
+QString Form1::statusText() const {
+    return m_statusPanel->text();
+}
+
+void Form1::setStatus(const QString& text) {
+    m_statusPanel->setText(text);
+    // The extraction runs inside the click; show the text at once.
+    m_statusPanel->repaint();
+}
+
+void Form1::Form_Load() {
+    const QString stored = m_settings.read(kIncludeLocation, QStringLiteral("0"));
+    bool number = false;
+    const int state = stored.trimmed().toInt(&number);
+    if (number && (state == 0 || state == 1)) {
+        m_chkLocation->setChecked(state == 1);
+    } else {
+        prg::VisaFel(
+            m_prompts, this, EINVAL,
+            QStringLiteral("Stored %1 value \"%2\" is not 0 or 1").arg(kIncludeLocation, stored),
+            kProgram, QStringLiteral("Main_Form_Load"));
+    }
+    // The window is usable even after a bad stored value: unchecked then.
+    chkLocation_Click();
+    m_prgInfo->setPlainText(QStringLiteral("N/A"));
+}
+
+void Form1::Form_Unload() {
+    const QString state = m_chkLocation->isChecked() ? QStringLiteral("1") : QStringLiteral("0");
+    if (prg::Status failure = m_settings.write(kIncludeLocation, state))
+        prg::VisaFel(m_prompts, this, *failure, QStringLiteral("Main_Form_Unload"));
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+    // The repaint after a start restriction lets events through; the window
+    // is not closed under a running extraction.
+    if (m_busy) {
+        event->ignore();
+        return;
+    }
+    Form_Unload();
+    event->accept();
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_prgInfo && event->type() == QEvent::FocusIn)
+        m_prgInfo->selectAll();
+    return QWidget::eventFilter(watched, event);
+}
+
+void Form1::EnableTextFalt(QLineEdit* txtBox, bool blnEnabled) {
+    QPalette palette = txtBox->palette();
+    const QPalette& standard = QApplication::palette(txtBox);
+    palette.setColor(QPalette::Base,
+                     standard.color(blnEnabled ? QPalette::Base : QPalette::Button));
+    txtBox->setPalette(palette);
+    txtBox->setReadOnly(!blnEnabled);
+    txtBox->setFocusPolicy(blnEnabled ? Qt::StrongFocus : Qt::ClickFocus);
+}
+
+void Form1::chkLocation_Click() {
+    EnableTextFalt(m_txtStd[2], m_chkLocation->isChecked());
+}
+
+void Form1::txtStd_Change(int index) {
+    if (index == 0)
+        m_prgInfo->setPlainText(prg::AnalyseraPRG(m_txtStd[0]->text()));
+}
+
+void Form1::cmdBrowse_Click() {
+    const prg::BrowseResult result = prg::browseForPrg(m_prompts, this, m_settings);
+    if (result.settingsFailure)
+        prg::VisaFel(m_prompts, this, *result.settingsFailure, QStringLiteral("Main_cmdBrowse"));
+    if (!result.path)
+        return;
+    m_txtStd[0]->setText(*result.path);
+    prg::MarkeraText(m_txtStd[1]);
+    m_txtStd[1]->setFocus(Qt::OtherFocusReason);
+}
+
+void Form1::restrictStart(const QString& loadAddress) {
+    prg::inform(m_prompts, this,
+                QStringLiteral("Extract start restricted to PRG load address $") + loadAddress);
+    // Lower case, as typed addresses are: the next extraction passes the
+    // start check without retyping.
+    m_txtStd[4]->setText(loadAddress.toLower());
+    QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+void Form1::cmdConvert_Click() {
+    const ExtractFields fields{m_txtStd[0]->text(), m_txtStd[1]->text(), m_txtStd[4]->text(),
+                               m_txtStd[5]->text()};
+    if (const std::optional<InputProblem> problem = checkInputs(fields)) {
+        prg::warn(m_prompts, this, problem->message);
+        m_txtStd.at(int(problem->focus))->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    Busy busy(*this);
+    setStatus(QStringLiteral("Analyzing file, please wait..."));
+    ExtractRequest request;
+    request.input = fields.input;
+    request.output = fields.output;
+    // Both passed the four-digit check, so neither conversion can fail.
+    request.start = prg::HexToDec(fields.start, kProgram).value();
+    request.end = prg::HexToDec(fields.end, kProgram).value();
+    request.includeLocation = m_chkLocation->isChecked();
+    request.newLocation = m_txtStd[2]->text();
+    ExtractHooks hooks;
+    hooks.converting = [this] { setStatus(QStringLiteral("Converting, please wait...")); };
+    hooks.startRestricted = [this](const QString& load) { restrictStart(load); };
+    hooks.hexFailure = [this](const prg::Failure& failure) {
+        prg::VisaFel(m_prompts, this, failure, QStringLiteral("Main_HexToDec"));
+    };
+    const prg::Outcome<qint64> converted = extractRange(request, hooks);
+    if (!converted) {
+        setStatus(QString());
+        prg::VisaFel(m_prompts, this, converted.failure(), QStringLiteral("Main_cmdConvert_Click"));
+        return;
+    }
+    setStatus(QStringLiteral("Conversion finished. %1 bytes converted.").arg(*converted));
+    prg::inform(m_prompts, this, QStringLiteral("Finished!"));
+}
+
+void Form1::cmdHelp_Click() {
+    m_prompts.message(this, felgrove::PromptIcon::None, kProgram, helpText());
+}
+
+void Form1::cmdExit_Click() {
+    close();
+}
+
+} // namespace slivra

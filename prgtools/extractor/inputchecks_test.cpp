@@ -1,0 +1,84 @@
+#include "inputchecks.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+using slivra::Box;
+
+TEST(InputChecks, TheFirstFailingCheckNamesItsMessageAndBox) {
+    QTemporaryDir dir;
+    const QString prg = dir.filePath(QStringLiteral("pic.prg"));
+    const QString hidden = dir.filePath(QStringLiteral(".hidden.prg"));
+    for (const QString& path : {prg, hidden}) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("\x00\x58\x01", 3);
+    }
+    const QString out = dir.filePath(QStringLiteral("out.bin"));
+    const QString wildcard = dir.filePath(QStringLiteral("p*.prg"));
+    const struct {
+        const char* name;
+        slivra::ExtractFields fields;
+        const char* message; // nullptr: every check passes
+        Box focus;
+    } cases[] = {
+        {"nothing filled", {}, "Input filename is missing", Box::Input},
+        {"blank input",
+         {QStringLiteral("   "), out, "5800", "5809"},
+         "Input filename is missing",
+         Box::Input},
+        {"missing input",
+         {prg + QLatin1Char('x'), {}, {}, {}},
+         "Invalid input filename",
+         Box::Input},
+        {"wildcard is no file",
+         {wildcard, out, "5800", "5809"},
+         "Invalid input filename",
+         Box::Input},
+        {"folder is no file",
+         {dir.path(), out, "5800", "5809"},
+         "Invalid input filename",
+         Box::Input},
+        {"no output",
+         {prg, QStringLiteral(" "), "5800", "5809"},
+         "Output filename is missing",
+         Box::Output},
+        {"no start", {prg, out, "", "5809"}, "You must specify extract start and end", Box::Start},
+        {"blank end",
+         {prg, out, "5800", "  "},
+         "You must specify extract start and end",
+         Box::Start},
+        {"upper-case start", {prg, out, "C000", "c001"}, "Invalid limit start address", Box::Start},
+        {"start with a blank",
+         {prg, out, " 800", "5809"},
+         "Invalid limit start address",
+         Box::Start},
+        {"three-digit start and bad end",
+         {prg, out, "801", "zzzz"},
+         "Invalid limit start address",
+         Box::Start},
+        {"three-digit end", {prg, out, "5800", "580"}, "Invalid limit end address", Box::End},
+        {"output is the input",
+         {prg, prg, "5800", "5809"},
+         "Output file must not be the input file",
+         Box::Output},
+        {"hidden file is a file", {hidden, out, "5800", "5809"}, nullptr, Box::Input},
+        {"all fine, start after end", {prg, out, "ffff", "0000"}, nullptr, Box::Input},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::optional<slivra::InputProblem> problem = slivra::checkInputs(c.fields);
+        if (!c.message) {
+            EXPECT_FALSE(problem.has_value());
+            continue;
+        }
+        ASSERT_TRUE(problem.has_value());
+        EXPECT_EQ(problem->message, QLatin1String(c.message));
+        EXPECT_EQ(problem->focus, c.focus);
+    }
+}
+
+} // namespace
