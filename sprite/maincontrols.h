@@ -20,8 +20,9 @@ namespace pixmoth {
 
 class PictureView;
 
-// The controls and menu items of the main window, each named as in the
-// window's design (objectName) so tests and screen readers find them.
+// The controls and menu items of the main window. Each carries its control
+// name as objectName (picStd, cboCol1, mnuLoad...) and its caption as
+// accessible name, so tests and screen readers find them.
 struct MainControls {
     QWidget* client = nullptr; // the area between menu bar and status bar
     PictureView* picStd = nullptr;

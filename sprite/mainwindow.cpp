@@ -15,6 +15,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
+#include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTimer>
@@ -201,8 +202,11 @@ void MainWindow::cmdGenerate_Click() {
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     const bool press = event->type() == QEvent::KeyPress;
     const bool release = event->type() == QEvent::KeyRelease;
+    // While the menu bar has the focus (after Alt) its arrows move between
+    // the menus.
     if ((press || release) && watched->isWidgetType() &&
-        static_cast<QWidget*>(watched)->window() == this) {
+        static_cast<QWidget*>(watched)->window() == this &&
+        !qobject_cast<QMenuBar*>(focusWidget())) {
         const auto* key = static_cast<QKeyEvent*>(event);
         if (arrowKey(key->key(), release && !key->isAutoRepeat()))
             return true;

@@ -448,6 +448,13 @@ TEST_F(Window, ArrowKeysMoveTheBoxWhicheverControlHasTheFocus) {
     QKeyEvent repeat(QEvent::KeyRelease, Qt::Key_Right, Qt::NoModifier, QString(), true);
     QApplication::sendEvent(list, &repeat);
     EXPECT_EQ(window->state().CaptureX, 0);
+    // In the menu bar the arrows go from menu to menu.
+    window->show();
+    QApplication::setActiveWindow(window.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    window->menuBar()->setFocus();
+    QTest::keyClick(window->menuBar(), Qt::Key_Right);
+    EXPECT_EQ(window->state().CaptureX, 0);
 }
 
 } // namespace
