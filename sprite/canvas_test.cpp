@@ -1,0 +1,115 @@
+#include "canvas.h"
+#include "decode.h"
+#include "imagelist.h"
+#include "palette.h"
+#include "samplepicture.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+namespace {
+
+using pixmoth::Canvas;
+using pixmoth::Picture;
+
+// Every multicolour pixel of the decoded picture is the canvas's colour.
+void expectDecodesTo(const Picture& picture, const Canvas& canvas) {
+    for (int y = 0; y < Canvas::kHeight; ++y)
+        for (int x = 0; x < Canvas::kWidth; ++x)
+            ASSERT_EQ(pixmoth::pixelColour(picture, x + 1, y + 1), canvas.at(x, y))
+                << x << "," << y;
+}
+
+TEST(Canvas, EncodesUpToThreeColoursACell) {
+    Canvas canvas;
+    // Cell 1: three colours and black; cell 2: one colour; the last cell
+    // another three.
+    canvas.at(0, 0) = 7;
+    canvas.at(3, 5) = 2;
+    canvas.at(1, 7) = 15;
+    canvas.at(2, 7) = 7;
+    canvas.at(5, 0) = 14;
+    canvas.at(159, 199) = 1;
+    canvas.at(156, 192) = 9;
+    canvas.at(158, 195) = 3;
+    Picture picture;
+    ASSERT_TRUE(pixmoth::encodeCanvas(canvas, picture));
+    expectDecodesTo(picture, canvas);
+    EXPECT_EQ(picture.screenData[1], 0x72); // first seen 01, second 10
+    EXPECT_EQ(picture.colourData[1], 15);   // third 11
+
+    canvas.at(0, 1) = 5; // a fourth colour in cell 1
+    EXPECT_FALSE(pixmoth::encodeCanvas(canvas, picture));
+}
+
+TEST(Canvas, FileBytesLoadBackUnchanged) {
+    Picture picture;
+    ASSERT_TRUE(pixmoth::encodeCanvas(pixmoth::sampleCanvas(), picture));
+    const QByteArray bytes = pixmoth::pictureFileBytes(picture, 0x5800);
+    ASSERT_EQ(bytes.size(), pixmoth::kShortPictureSize);
+    EXPECT_EQ(quint8(bytes[0]), 0x00);
+    EXPECT_EQ(quint8(bytes[1]), 0x58);
+    Picture loaded;
+    ASSERT_EQ(pixmoth::loadPictureBytes(bytes, loaded).status, pixmoth::LoadStatus::Loaded);
+    for (int i = 1; i <= 1024; ++i) {
+        ASSERT_EQ(loaded.colourData[std::size_t(i)], picture.colourData[std::size_t(i)]) << i;
+        ASSERT_EQ(loaded.screenData[std::size_t(i)], picture.screenData[std::size_t(i)]) << i;
+    }
+    for (int n = 1; n <= pixmoth::kPictureBitmapBytes; ++n)
+        ASSERT_EQ(loaded.bitmapData[std::size_t(n)], picture.bitmapData[std::size_t(n)]) << n;
+}
+
+TEST(SamplePicture, MotifsInTheirOwnColoursOnBlack) {
+    const QByteArray bytes = pixmoth::samplePictureBytes();
+    ASSERT_EQ(bytes.size(), pixmoth::kShortPictureSize);
+    Picture picture;
+    ASSERT_EQ(pixmoth::loadPictureBytes(bytes, picture).status, pixmoth::LoadStatus::Loaded);
+    const Canvas canvas = pixmoth::sampleCanvas();
+    expectDecodesTo(picture, canvas); // every cell kept to its four colours
+
+    const auto& motifs = pixmoth::sampleMotifs();
+    ASSERT_GE(motifs.size(), 6u);
+    std::set<std::set<int>> colourSets;
+    int black = 0;
+    for (const auto& motif : motifs) {
+        SCOPED_TRACE(motif.name.toStdString());
+        EXPECT_TRUE(motif.x >= 0 && motif.x <= 296 && motif.x % 2 == 0);
+        EXPECT_TRUE(motif.y >= 0 && motif.y <= 179);
+        // The area under the capture box holds the motif's three colours
+        // and nothing else but black.
+        std::set<int> found;
+        for (int r = 0; r < 21; ++r)
+            for (int p = 0; p < 12; ++p)
+                found.insert(canvas.at(motif.x / 2 + p, motif.y + r));
+        found.erase(0);
+        EXPECT_EQ(found, std::set<int>(std::begin(motif.colours), std::end(motif.colours)));
+        colourSets.insert(found);
+    }
+    EXPECT_GE(colourSets.size(), 6u);
+    for (quint8 colour : canvas.pixels)
+        black += colour == 0;
+    EXPECT_GT(black, Canvas::kWidth * Canvas::kHeight * 3 / 4); // mostly black background
+}
+
+TEST(ImageList, SwatchesAndTheNoneCross) {
+    for (int image = 1; image <= 16; ++image) {
+        const QImage swatch = pixmoth::ImageListImage(image);
+        ASSERT_EQ(swatch.size(), QSize(16, 16));
+        for (const QPoint p : {QPoint(0, 0), QPoint(7, 9), QPoint(15, 15)})
+            EXPECT_EQ(swatch.pixel(p), pixmoth::paletteQRgb(image - 1)) << image;
+    }
+    const QImage none = pixmoth::ImageListImage(17);
+    ASSERT_EQ(none.size(), QSize(16, 16));
+    const QRgb red = qRgb(232, 0, 0), white = qRgb(255, 255, 255);
+    for (int i = 0; i < 16; ++i) {
+        EXPECT_EQ(none.pixel(i, i), red) << i;
+        EXPECT_EQ(none.pixel(15 - i, i), red) << i;
+    }
+    EXPECT_EQ(none.pixel(8, 0), white);
+    EXPECT_EQ(none.pixel(0, 8), white);
+    EXPECT_TRUE(pixmoth::ImageListImage(0).isNull());
+    EXPECT_TRUE(pixmoth::ImageListImage(18).isNull());
+}
+
+} // namespace

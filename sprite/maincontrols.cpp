@@ -1,0 +1,169 @@
+#include "maincontrols.h"
+
+#include "imagelist.h"
+#include "pictureview.h"
+#include "windowlayout.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QPixmap>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStatusBar>
+#include <QTimer>
+
+namespace pixmoth {
+
+namespace {
+
+template <typename W> W* named(W* widget, const char* name, const QString& caption) {
+    widget->setObjectName(QLatin1String(name));
+    // Screen readers read the caption without its access-key marker.
+    widget->setAccessibleName(QString(caption).remove(QLatin1Char('&')));
+    return widget;
+}
+
+QAction* menuItem(QMenu* menu, const char* name, const QString& caption,
+                  const QKeySequence& shortcut = {}) {
+    QAction* item = menu->addAction(caption);
+    item->setObjectName(QLatin1String(name));
+    item->setShortcut(shortcut);
+    return item;
+}
+
+QAction* checkedItem(QMenu* menu, const char* name, const QString& caption,
+                     const QKeySequence& shortcut) {
+    QAction* item = menuItem(menu, name, caption, shortcut);
+    item->setCheckable(true);
+    item->setChecked(true);
+    return item;
+}
+
+QMenu* menu(QMenuBar* bar, QMenu* parent, const char* name, const QString& caption) {
+    QMenu* m = parent ? parent->addMenu(caption) : bar->addMenu(caption);
+    m->setObjectName(QLatin1String(name));
+    return m;
+}
+
+void buildMenus(QMainWindow& window, MainControls& c) {
+    QMenuBar* bar = window.menuBar();
+    QMenu* file = menu(bar, nullptr, "mnuFile", QStringLiteral("&File"));
+    c.mnuLoad =
+        menuItem(file, "mnuLoad", QStringLiteral("&Load"), QKeySequence(Qt::CTRL | Qt::Key_L));
+    QMenu* magnification = menu(bar, file, "mnuMagnification", QStringLiteral("&Magnification"));
+    c.mnu1x1 = menuItem(magnification, "mnu1x1", QStringLiteral("1x1"), QKeySequence(Qt::Key_F1));
+    c.mnu2x2 = menuItem(magnification, "mnu2x2", QStringLiteral("2x2"), QKeySequence(Qt::Key_F2));
+    file->addSeparator()->setObjectName(QStringLiteral("mnuSeparator2"));
+    c.mnuExit = menuItem(file, "mnuExit", QStringLiteral("&Exit"));
+
+    QMenu* options = menu(bar, nullptr, "mnuOptions", QStringLiteral("&Options"));
+    c.mnuAlignToGrid = checkedItem(options, "mnuAlignToGrid", QStringLiteral("Align to grid"),
+                                   QKeySequence(Qt::Key_F3));
+    c.mnuEraseOnCapture = checkedItem(options, "mnuEraseOnCapture",
+                                      QStringLiteral("Erase on capture"), QKeySequence(Qt::Key_F4));
+
+    QMenu* help = menu(bar, nullptr, "mnuHelp", QStringLiteral("&Help"));
+    c.mnuAbout = menuItem(help, "mnuAbout", QStringLiteral("&About"));
+}
+
+QComboBox* colourList(QWidget* frame, const char* name, const QString& caption,
+                      const QRect& place) {
+    auto* list = named(new QComboBox(frame), name, caption);
+    list->setGeometry(place);
+    list->setIconSize(QSize(kImageSide, kImageSide));
+    list->setEnabled(false);
+    setListBackground(list, QColor(212, 208, 200));
+    return list;
+}
+
+QLabel* listLabel(QWidget* frame, const char* name, const QString& caption, const QRect& place,
+                  QComboBox* list) {
+    auto* label = named(new QLabel(caption, frame), name, caption);
+    label->setGeometry(place);
+    label->setBuddy(list);
+    return label;
+}
+
+QFrame* plainFrame(QWidget* parent, const char* name, const QString& description) {
+    auto* frame = named(new QFrame(parent), name, description);
+    frame->setFrameShape(QFrame::StyledPanel);
+    frame->setFrameShadow(QFrame::Sunken);
+    return frame;
+}
+
+void buildFrames(MainControls& c) {
+    using P = FramePlaces;
+    c.Frame1 = plainFrame(c.client, "Frame1", QStringLiteral("Sprite preview"));
+    c.picCapture =
+        named(new PictureView(false, c.Frame1), "picCapture", QStringLiteral("Sprite preview"));
+
+    c.Frame3 = plainFrame(c.client, "Frame3", QStringLiteral("Sprite colours"));
+    c.cboCol1 = colourList(c.Frame3, "cboCol1", QStringLiteral("$d025"), P::cboCol1);
+    c.cboCol2 = colourList(c.Frame3, "cboCol2", QStringLiteral("$d026"), P::cboCol2);
+    c.cboCol3 = colourList(c.Frame3, "cboCol3", QStringLiteral("$d027-2e"), P::cboCol3);
+    c.Label1 = listLabel(c.Frame3, "Label1", QStringLiteral("$d025"), P::Label1, c.cboCol1);
+    c.Label3 = listLabel(c.Frame3, "Label3", QStringLiteral("$d026"), P::Label3, c.cboCol2);
+    c.Label5 = listLabel(c.Frame3, "Label5", QStringLiteral("$d027-2e"), P::Label5, c.cboCol3);
+
+    // The caption sits on the row of the option buttons, left of them.
+    c.Frame2 = named(new QGroupBox(c.client), "Frame2", QStringLiteral("Output"));
+    auto* caption = named(new QLabel(QStringLiteral("Output"), c.Frame2), "lblOutput",
+                          QStringLiteral("Output"));
+    caption->setGeometry(P::lblOutput);
+    c.opbOutput[0] = named(new QRadioButton(QStringLiteral("Hex"), c.Frame2), "opbOutput0",
+                           QStringLiteral("Hex"));
+    c.opbOutput[1] = named(new QRadioButton(QStringLiteral("Binary"), c.Frame2), "opbOutput1",
+                           QStringLiteral("Binary"));
+    c.opbOutput[0]->setGeometry(P::opbOutput0);
+    c.opbOutput[1]->setGeometry(P::opbOutput1);
+    c.opbOutput[0]->setChecked(true);
+
+    c.cmdGenerate = named(new QPushButton(QStringLiteral("&Generate data tables"), c.client),
+                          "cmdGenerate", QStringLiteral("&Generate data tables"));
+}
+
+} // namespace
+
+void setListBackground(QComboBox* list, const QColor& colour) {
+    QPalette palette = list->palette();
+    for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        palette.setColor(group, QPalette::Base, colour);
+        palette.setColor(group, QPalette::Button, colour);
+    }
+    list->setPalette(palette);
+}
+
+MainControls buildMainControls(QMainWindow& window) {
+    MainControls c;
+    window.setObjectName(QStringLiteral("frmMain"));
+    c.client = named(new QWidget(&window), "client", QString());
+    window.setCentralWidget(c.client);
+
+    c.picStd = named(new PictureView(true, c.client), "picStd", QStringLiteral("Picture"));
+    buildFrames(c);
+
+    c.ProgressBar1 =
+        named(new QProgressBar(c.client), "ProgressBar1", QStringLiteral("Drawing progress"));
+    c.ProgressBar1->setTextVisible(false);
+    c.ProgressBar1->hide();
+
+    c.StatusBar1 = named(new QLabel(window.statusBar()), "StatusBar1", QStringLiteral("Status"));
+    window.statusBar()->addWidget(c.StatusBar1, 1);
+    window.statusBar()->setSizeGripEnabled(false);
+
+    c.Timer1 = new QTimer(&window);
+    c.Timer1->setObjectName(QStringLiteral("Timer1"));
+    c.Timer1->setInterval(100);
+
+    buildMenus(window, c);
+    for (int i = 0; i < kImageListSize; ++i)
+        c.ImageList1[std::size_t(i)] = QIcon(QPixmap::fromImage(ImageListImage(i + 1)));
+    return c;
+}
+
+} // namespace pixmoth

@@ -1,0 +1,245 @@
+#include "mainwindow.h"
+
+#include "decode.h"
+#include "palette.h"
+#include "pictureview.h"
+#include "prompts.h"
+#include "texts.h"
+#include "windowlayout.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QFrame>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLayout>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTimer>
+
+namespace pixmoth {
+
+namespace {
+
+// The busy pointer for as long as it lives.
+class BusyPointer {
+public:
+    BusyPointer() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyPointer() { QApplication::restoreOverrideCursor(); }
+    BusyPointer(const BusyPointer&) = delete;
+    BusyPointer& operator=(const BusyPointer&) = delete;
+};
+
+// Lets the window repaint what is pending; the user's keys and clicks wait.
+void letPaintsRun() {
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+} // namespace
+
+MainWindow::MainWindow(felgrove::Prompts& prompts, QWidget* parent)
+    : QMainWindow(parent), prompts_(prompts), c_(buildMainControls(*this)) {
+    setWindowTitle(mainCaption());
+    // The window is as large as its controls need, no larger.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    c_.picStd->clear(paletteQRgb(0));
+    ArrangeControls();
+    UpdateStatusText();
+    PlaceCapturePreview();
+    connectHandlers();
+    // Arrow keys move the capture box whichever control has the focus.
+    qApp->installEventFilter(this);
+}
+
+MainWindow::~MainWindow() {
+    qApp->removeEventFilter(this);
+}
+
+void MainWindow::connectHandlers() {
+    connect(c_.mnuLoad, &QAction::triggered, this, &MainWindow::mnuLoad_Click);
+    connect(c_.mnu1x1, &QAction::triggered, this, [this] { setMagnification(1); });
+    connect(c_.mnu2x2, &QAction::triggered, this, [this] { setMagnification(2); });
+    connect(c_.mnuExit, &QAction::triggered, this, &QWidget::close);
+    connect(c_.mnuAlignToGrid, &QAction::triggered, this, &MainWindow::mnuAlignToGrid_Click);
+    connect(c_.mnuEraseOnCapture, &QAction::triggered, this, &MainWindow::mnuEraseOnCapture_Click);
+    connect(c_.mnuAbout, &QAction::triggered, this, &MainWindow::mnuAbout_Click);
+    connect(c_.cmdGenerate, &QPushButton::clicked, this, &MainWindow::cmdGenerate_Click);
+    connect(c_.Timer1, &QTimer::timeout, this, &MainWindow::Timer1_Timer);
+}
+
+void MainWindow::ArrangeControls() {
+    const WindowLayout l = pixmoth::ArrangeControls(state_.Magnification);
+    c_.picStd->setGeometry(l.picStd);
+    c_.Frame1->setGeometry(l.Frame1);
+    c_.Frame3->setGeometry(l.Frame3);
+    c_.Frame2->setGeometry(l.Frame2);
+    c_.cmdGenerate->setGeometry(l.cmdGenerate);
+    c_.ProgressBar1->setGeometry(l.ProgressBar1);
+    c_.client->setFixedSize(l.client);
+    // The fixed-size layout fits the window to the new client size.
+    layout()->activate();
+}
+
+void MainWindow::PlaceCapturePreview() {
+    c_.picCapture->setGeometry(pixmoth::ArrangeControls(state_.Magnification).picCapture);
+    c_.picCapture->clear(paletteQRgb(0));
+}
+
+void MainWindow::UpdateStatusText() {
+    c_.StatusBar1->setText(statusLine(state_));
+}
+
+void MainWindow::mnuLoad_Click() {
+    const QString path = prompts_.openFileName(
+        this, loadDialogTitle(), QCoreApplication::applicationDirPath(), loadDialogFilter());
+    if (path.isEmpty())
+        return;
+    // Repaint what the dialog covered before the work starts.
+    c_.picStd->repaint();
+    letPaintsRun();
+    LoadBitmapFile(path);
+    // After a refused file these redraw the unchanged picture.
+    DrawBitmap();
+    DrawCapturePic();
+}
+
+void MainWindow::LoadBitmapFile(const QString& path) {
+    const LoadResult result = pixmoth::LoadBitmapFile(path, picture_);
+    switch (result.status) {
+    case LoadStatus::WrongSize:
+        prompts_.message(this, felgrove::PromptIcon::Information, programName(), wrongSizeText());
+        return;
+    case LoadStatus::Unreadable:
+        prompts_.message(this, felgrove::PromptIcon::Warning, programName(),
+                         unreadableText(path, result.reason));
+        return;
+    case LoadStatus::Loaded:
+        break;
+    }
+    for (QComboBox* list : {c_.cboCol1, c_.cboCol2, c_.cboCol3}) {
+        list->setEnabled(true);
+        setListBackground(list, Qt::white);
+    }
+    state_.PictureLoaded = true;
+}
+
+void MainWindow::DrawBitmap() {
+    BusyPointer busy;
+    c_.Timer1->stop();
+    c_.picStd->clear(paletteQRgb(0));
+    c_.picCapture->clear(paletteQRgb(0));
+    c_.ProgressBar1->setRange(1, kPictureBitmapBytes);
+    c_.ProgressBar1->setValue(1);
+    c_.ProgressBar1->show();
+    letPaintsRun();
+    // The whole picture is drawn into an image at once and shown in one go.
+    c_.picStd->setImage(renderPicture(picture_, state_.Magnification));
+    c_.ProgressBar1->setValue(kPictureBitmapBytes);
+    c_.ProgressBar1->hide();
+    c_.Timer1->start();
+}
+
+void MainWindow::DrawCapturePic() {
+    // The capture of the area under the box (preview, colour lists) is
+    // drawn here.
+}
+
+void MainWindow::DrawCaptureFrame() {
+    if (state_.Rescaling)
+        return;
+    state_.PositionStatusText = positionStatusText(state_);
+    UpdateStatusText();
+}
+
+void MainWindow::Timer1_Timer() {
+    DrawCaptureFrame();
+}
+
+void MainWindow::setMagnification(int magnification) {
+    if (state_.Magnification == magnification)
+        return;
+    const int from = state_.Magnification;
+    state_.Magnification = magnification;
+    state_.Rescaling = true;
+    // Whatever happens below, the timer's frame drawing resumes afterwards.
+    struct EndRescaling {
+        bool& flag;
+        ~EndRescaling() { flag = false; }
+    } end{state_.Rescaling};
+    ArrangeControls();
+    if (state_.PictureLoaded) {
+        DrawBitmap();
+        rescaleCapture(state_, from);
+        DrawCapturePic();
+    } else {
+        // Without a picture the box keeps its numbers, but it must still
+        // fit the picture at the new magnification.
+        clampCapture(state_);
+    }
+}
+
+void MainWindow::mnuAlignToGrid_Click() {
+    state_.AlignToGrid = c_.mnuAlignToGrid->isChecked();
+    UpdateStatusText();
+}
+
+void MainWindow::mnuEraseOnCapture_Click() {
+    state_.EraseOnCapture = c_.mnuEraseOnCapture->isChecked();
+    UpdateStatusText();
+}
+
+void MainWindow::mnuAbout_Click() {
+    prompts_.message(this, felgrove::PromptIcon::None, programName(), aboutText());
+}
+
+void MainWindow::cmdGenerate_Click() {
+    // The sprite data of the captured area is generated here.
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    const bool press = event->type() == QEvent::KeyPress;
+    const bool release = event->type() == QEvent::KeyRelease;
+    // While the menu bar has the focus (after Alt) its arrows move between
+    // the menus.
+    if ((press || release) && watched->isWidgetType() &&
+        static_cast<QWidget*>(watched)->window() == this &&
+        !qobject_cast<QMenuBar*>(focusWidget())) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (arrowKey(key->key(), release && !key->isAutoRepeat()))
+            return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+// The arrow keys belong to the capture box: their presses are kept from the
+// controls (a colour list would change its choice, a button move the focus)
+// and each release moves the box.
+bool MainWindow::arrowKey(int key, bool released) {
+    Arrow arrow;
+    switch (key) {
+    case Qt::Key_Left:
+        arrow = Arrow::Left;
+        break;
+    case Qt::Key_Right:
+        arrow = Arrow::Right;
+        break;
+    case Qt::Key_Up:
+        arrow = Arrow::Up;
+        break;
+    case Qt::Key_Down:
+        arrow = Arrow::Down;
+        break;
+    default:
+        return false;
+    }
+    if (released) {
+        moveCapture(state_, arrow);
+        DrawCapturePic();
+    }
+    return true;
+}
+
+} // namespace pixmoth

@@ -1,0 +1,66 @@
+#pragma once
+
+#include "maincontrols.h"
+#include "picture.h"
+#include "viewstate.h"
+
+#include <QMainWindow>
+
+namespace felgrove {
+class Prompts;
+}
+
+namespace pixmoth {
+
+// frmMain, Pixmoth's main window: the picture, the capture preview and
+// colour lists, the output options, the menus and the status bar. It owns
+// the loaded picture and the view state for the program's whole life.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit MainWindow(felgrove::Prompts& prompts, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // Sizes the picture for the magnification, moves the frames column along
+    // its right edge and fits the window around the controls.
+    void ArrangeControls();
+    // Shows the options (and the position, once known) in the status bar.
+    void UpdateStatusText();
+    // Loads the picture file at `path`, or reports why it cannot.
+    void LoadBitmapFile(const QString& path);
+    // Draws the whole picture into picStd.
+    void DrawBitmap();
+    // Captures the area under the capture box: its preview and colour lists.
+    void DrawCapturePic();
+    // The timer's work: the flashing capture frame and the position text.
+    void DrawCaptureFrame();
+    // Puts the sprite preview in the middle of Frame1.
+    void PlaceCapturePreview();
+
+    const Picture& picture() const { return picture_; }
+    Picture& picture() { return picture_; }
+    const ViewState& state() const { return state_; }
+    ViewState& state() { return state_; }
+    const MainControls& controls() const { return c_; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void mnuLoad_Click();
+    void setMagnification(int magnification);
+    void mnuAlignToGrid_Click();
+    void mnuEraseOnCapture_Click();
+    void mnuAbout_Click();
+    void cmdGenerate_Click();
+    void Timer1_Timer();
+    void connectHandlers();
+    bool arrowKey(int key, bool released);
+
+    felgrove::Prompts& prompts_;
+    MainControls c_;
+    Picture picture_;
+    ViewState state_;
+};
+
+} // namespace pixmoth
