@@ -1,11 +1,13 @@
 # Small helpers shared by every module's CMakeLists.txt.
 
 # felgrove_add_program(NAME SOURCES ... LIBS ...)
-# A user-facing program; it lands in build/bin/NAME.
+# A user-facing program; it lands in build/bin/NAME, with the icons of
+# packaging/icons compiled in for its windows.
 function(felgrove_add_program name)
     cmake_parse_arguments(P "" "" "SOURCES;LIBS" ${ARGN})
-    add_executable(${name} ${P_SOURCES})
-    target_link_libraries(${name} PRIVATE ${P_LIBS})
+    add_executable(${name} ${P_SOURCES} ${PROJECT_SOURCE_DIR}/packaging/icons.qrc)
+    set_target_properties(${name} PROPERTIES AUTORCC ON)
+    target_link_libraries(${name} PRIVATE ${P_LIBS} felgrove_dialogs)
     set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
 endfunction()
 

@@ -1,4 +1,5 @@
 // Pixmoth, the sprite maker: grabs C64 multicolour sprites from a bitmap picture.
+#include "application.h"
 #include "mainwindow.h"
 #include "qtprompts.h"
 #include "texts.h"
@@ -7,8 +8,7 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(pixmoth::programName());
-    QApplication::setOrganizationName(QStringLiteral("Felgrove"));
+    felgrove::setUpApplication(app, pixmoth::programName());
     felgrove::QtPrompts prompts;
     pixmoth::MainWindow window(prompts);
     window.show();

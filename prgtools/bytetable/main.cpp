@@ -1,3 +1,5 @@
+// Nembra, the byte-table writer.
+#include "application.h"
 #include "form1.h"
 #include "qtprompts.h"
 
@@ -5,8 +7,7 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QCoreApplication::setOrganizationName(QStringLiteral("Felgrove"));
-    QCoreApplication::setApplicationName(QStringLiteral("Nembra"));
+    felgrove::setUpApplication(app, QStringLiteral("Nembra"));
     felgrove::QtPrompts prompts;
     nembra::Form1 window(prompts);
     window.show();

@@ -1,4 +1,5 @@
 // Slivra, the PRG range extractor.
+#include "application.h"
 #include "form1.h"
 #include "qtprompts.h"
 
@@ -6,8 +7,7 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QCoreApplication::setOrganizationName(QStringLiteral("Felgrove"));
-    QCoreApplication::setApplicationName(QStringLiteral("Slivra"));
+    felgrove::setUpApplication(app, QStringLiteral("Slivra"));
     felgrove::QtPrompts prompts;
     slivra::Form1 window(prompts);
     window.show();
