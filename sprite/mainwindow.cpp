@@ -238,11 +238,11 @@ void MainWindow::cmdGenerate_Click() {
     const GeneratedSprite sprite =
         GenerateSpriteData(picture_, capture_, readChoices(), notation, state_.EraseOnCapture);
     if (state_.EraseOnCapture) {
-        if (!sprite.erasedPixels.isEmpty()) {
-            QImage view = c_.picStd->image();
-            paintErasedPixels(view, sprite.erasedPixels, state_.Magnification);
-            c_.picStd->setImage(std::move(view));
-        }
+        const int m = state_.Magnification;
+        const CaptureOrigin at = capture_.origin;
+        c_.picStd->changeImage(
+            [&](QImage& view) { paintErasedPixels(view, sprite.erasedPixels, m); },
+            QRect(at.px * m, at.py * m, kSpriteWidth * m, kSpriteHeight * m));
         DrawCapturePic();
     }
     ResultWindow::showResult(frmResult_, this, sprite.text);
