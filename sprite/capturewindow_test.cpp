@@ -18,6 +18,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -412,11 +413,16 @@ TEST_F(CaptureWindow, EraseOnCaptureClearsTheChosenColoursOnly) {
 }
 
 TEST_F(CaptureWindow, EscapeClosesTheResultWindowAndTheNextPressOpensItAgain) {
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     // Before any picture: the lists are off, the area all black, 64 zero bytes.
     EXPECT_EQ(generate(), shown(hexText(zeroHexLine())));
     QPointer<pixmoth::ResultWindow> first = window->resultWindow();
     ASSERT_FALSE(first.isNull());
     EXPECT_EQ(first->parentWidget(), window.get());
+    // Beside the main window, not over its picture, and on the screen.
+    EXPECT_GE(first->x(), window->frameGeometry().left() + c().picStd->width());
+    EXPECT_TRUE(window->screen()->availableGeometry().contains(first->frameGeometry()));
 
     QTest::keyClick(first->output(), Qt::Key_Escape);
     settle();
