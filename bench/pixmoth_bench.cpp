@@ -1,4 +1,5 @@
-// Pixmoth: loading a picture file and drawing it, on Qt's offscreen platform.
+// Pixmoth on Qt's offscreen platform: loading a picture file and drawing it,
+// and the work of one arrow key and of one press of the generate button.
 #include "decode.h"
 #include "mainwindow.h"
 #include "picture.h"
@@ -7,7 +8,11 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QFile>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
@@ -58,6 +63,83 @@ void Decode(benchmark::State& state) {
         benchmark::DoNotOptimize(pixmoth::renderPicture(picture, int(state.range(0))));
 }
 BENCHMARK(Decode)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
+
+// A window with the sample picture loaded, its result window already open.
+struct LoadedWindow {
+    felgrove::QtPrompts prompts;
+    pixmoth::MainWindow window{prompts};
+    explicit LoadedWindow(int magnification) {
+        window.show();
+        if (magnification == 2)
+            window.controls().mnu2x2->trigger();
+        window.LoadBitmapFile(samplePath());
+        window.DrawBitmap();
+        // On the ship, the sample's first motif.
+        window.state().CaptureX = 24 * magnification;
+        window.state().CaptureY = 21 * magnification;
+        window.DrawCapturePic();
+        QCoreApplication::processEvents();
+    }
+    // The arrow key's release, as the user's key reaches the colour list.
+    void arrow(Qt::Key key) {
+        QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier);
+        QCoreApplication::sendEvent(window.controls().cboCol1, &release);
+    }
+};
+
+// The repaint that follows the user's action: timed with it when `painted`,
+// else done outside the timing.
+void repaint(benchmark::State& state, bool painted) {
+    if (!painted)
+        state.PauseTiming();
+    QCoreApplication::processEvents();
+    if (!painted)
+        state.ResumeTiming();
+}
+
+// One arrow key: the box moves, the area is captured, the preview drawn and
+// the three lists refilled. The box walks the picture at every
+// multicolour-pixel step, without alignment.
+void ArrowKeyMove(benchmark::State& state) {
+    LoadedWindow w(int(state.range(0)));
+    w.window.controls().mnuAlignToGrid->trigger();
+    int step = 0;
+    for (auto _ : state) {
+        w.arrow(step % 300 < 148 ? Qt::Key_Right : step % 300 < 150 ? Qt::Key_Down : Qt::Key_Left);
+        repaint(state, state.range(1) != 0);
+        ++step;
+    }
+}
+BENCHMARK(ArrowKeyMove)
+    ->ArgNames({"m", "painted"})
+    ->ArgsProduct({{1, 2}, {0, 1}})
+    ->Unit(benchmark::kMicrosecond);
+
+// One press of "Generate data tables" with three colours chosen and Erase on
+// capture on: the text, the erase painted into the picture, the new capture
+// and the text shown in the open result window. The picture is loaded
+// afresh outside the timing so every press has pixels to erase.
+void GeneratePress(benchmark::State& state) {
+    LoadedWindow w(int(state.range(0)));
+    const auto& controls = w.window.controls();
+    controls.opbOutput[std::size_t(state.range(1))]->setChecked(true);
+    controls.cmdGenerate->click(); // the result window's first creation
+    for (auto _ : state) {
+        state.PauseTiming();
+        w.window.LoadBitmapFile(samplePath());
+        w.window.DrawCapturePic();
+        int colour = 1; // the first three colours of the area, one a list
+        for (QComboBox* list : {controls.cboCol1, controls.cboCol2, controls.cboCol3})
+            list->setCurrentIndex(std::min(list->count() - 1, colour++));
+        state.ResumeTiming();
+        controls.cmdGenerate->click();
+        repaint(state, state.range(2) != 0); // both windows
+    }
+}
+BENCHMARK(GeneratePress)
+    ->ArgNames({"m", "binary", "painted"})
+    ->ArgsProduct({{1, 2}, {0, 1}, {0, 1}})
+    ->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

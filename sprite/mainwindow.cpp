@@ -1,5 +1,6 @@
 #include "mainwindow.h"
 
+#include "captureframe.h"
 #include "decode.h"
 #include "palette.h"
 #include "pictureview.h"
@@ -16,8 +17,11 @@
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
+#include <QPainter>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
 #include <QTimer>
 
 namespace pixmoth {
@@ -129,6 +133,8 @@ void MainWindow::LoadBitmapFile(const QString& path) {
 void MainWindow::DrawBitmap() {
     BusyPointer busy;
     c_.Timer1->stop();
+    // Clearing the picture takes the frame with it, as the timer is off.
+    c_.picStd->clearOverlay();
     c_.picStd->clear(paletteQRgb(0));
     c_.picCapture->clear(paletteQRgb(0));
     c_.ProgressBar1->setRange(1, kPictureBitmapBytes);
@@ -143,14 +149,36 @@ void MainWindow::DrawBitmap() {
 }
 
 void MainWindow::DrawCapturePic() {
-    // The capture of the area under the box (preview, colour lists) is
-    // drawn here.
+    capture_ = captureArea(picture_,
+                           captureOrigin(state_.CaptureX, state_.CaptureY, state_.Magnification));
+    c_.picCapture->setImage(capture_.preview);
+    fillColourLists();
+}
+
+// The three lists always hold the same entries, "[none]" first and chosen:
+// a capture never keeps the colours chosen for the previous area.
+void MainWindow::fillColourLists() {
+    for (QComboBox* list : {c_.cboCol1, c_.cboCol2, c_.cboCol3}) {
+        const QSignalBlocker quiet(list);
+        list->clear();
+        for (const ColourListEntry& entry : capture_.listEntries)
+            list->addItem(c_.ImageList1[std::size_t(entry.image() - 1)], entry.text, entry.key);
+        list->setCurrentIndex(0);
+    }
 }
 
 void MainWindow::DrawCaptureFrame() {
     if (state_.Rescaling)
         return;
-    state_.PositionStatusText = positionStatusText(state_);
+    const int x = state_.CaptureX;
+    const int y = state_.CaptureY;
+    const int m = state_.Magnification;
+    const int colour = kFlashColours[std::size_t(state_.FlashStep)];
+    // The frame lives on the screen only; the next one replaces it.
+    c_.picStd->setOverlay(
+        [x, y, m, colour](QPainter& painter) { drawCaptureFrame(painter, x, y, m, colour); });
+    state_.FlashStep = nextFlashStep(state_.FlashStep);
+    state_.PositionStatusText = PositionStatusText(x, y, m);
     UpdateStatusText();
 }
 
@@ -195,8 +223,29 @@ void MainWindow::mnuAbout_Click() {
     prompts_.message(this, felgrove::PromptIcon::None, programName(), aboutText());
 }
 
+// A list without a selected entry gives a choice that matches no pixel.
+SpriteChoices MainWindow::readChoices() const {
+    const auto choice = [](const QComboBox* list) {
+        const int index = list->currentIndex();
+        return choiceFromKey(index < 0 ? QString() : list->itemData(index).toString());
+    };
+    return {choice(c_.cboCol1), choice(c_.cboCol2), choice(c_.cboCol3)};
+}
+
 void MainWindow::cmdGenerate_Click() {
-    // The sprite data of the captured area is generated here.
+    const SpriteNotation notation =
+        c_.opbOutput[1]->isChecked() ? SpriteNotation::Binary : SpriteNotation::Hex;
+    const GeneratedSprite sprite =
+        GenerateSpriteData(picture_, capture_, readChoices(), notation, state_.EraseOnCapture);
+    if (state_.EraseOnCapture) {
+        const int m = state_.Magnification;
+        const CaptureOrigin at = capture_.origin;
+        c_.picStd->changeImage(
+            [&](QImage& view) { paintErasedPixels(view, sprite.erasedPixels, m); },
+            QRect(at.px * m, at.py * m, kSpriteWidth * m, kSpriteHeight * m));
+        DrawCapturePic();
+    }
+    ResultWindow::showResult(frmResult_, this, sprite.text);
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {

@@ -1,10 +1,14 @@
 #pragma once
 
+#include "capture.h"
 #include "maincontrols.h"
 #include "picture.h"
+#include "resultwindow.h"
+#include "spritedata.h"
 #include "viewstate.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 namespace felgrove {
 class Prompts;
@@ -42,6 +46,11 @@ public:
     const ViewState& state() const { return state_; }
     ViewState& state() { return state_; }
     const MainControls& controls() const { return c_; }
+    // The area under the box as last captured: CapturedColours and what the
+    // preview and the colour lists show.
+    const Capture& capture() const { return capture_; }
+    // The "Sprite output" window while it is open, else null.
+    ResultWindow* resultWindow() const { return frmResult_.data(); }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -54,6 +63,8 @@ private:
     void mnuAbout_Click();
     void cmdGenerate_Click();
     void Timer1_Timer();
+    void fillColourLists();
+    SpriteChoices readChoices() const;
     void connectHandlers();
     bool arrowKey(int key, bool released);
 
@@ -61,6 +72,8 @@ private:
     MainControls c_;
     Picture picture_;
     ViewState state_;
+    Capture capture_;
+    QPointer<ResultWindow> frmResult_;
 };
 
 } // namespace pixmoth

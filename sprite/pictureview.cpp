@@ -24,6 +24,13 @@ void PictureView::fillBox(const QRect& box, QRgb colour) {
     update(box.translated(pictureArea().topLeft()));
 }
 
+void PictureView::changeImage(const std::function<void(QImage&)>& change, const QRect& changed) {
+    if (image_.isNull())
+        return;
+    change(image_);
+    update(changed.translated(pictureArea().topLeft()));
+}
+
 void PictureView::clear(QRgb colour) {
     const QSize size = pictureArea().size();
     if (image_.size() != size)

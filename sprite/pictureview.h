@@ -31,6 +31,10 @@ public:
     // Fills a box of the kept picture (a plotted pixel) and shows it.
     void fillBox(const QRect& box, QRgb colour);
 
+    // Lets `change` draw into the kept picture in place and shows the part
+    // `changed` of it again (the rest of the view is not repainted).
+    void changeImage(const std::function<void(QImage&)>& change, const QRect& changed);
+
     // Fills the whole picture area with `colour` (clearing the picture).
     void clear(QRgb colour);
 

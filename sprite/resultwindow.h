@@ -22,7 +22,8 @@ public:
     QPlainTextEdit* output() const { return txtOutput; }
 
     // Shows `text` in the window `holder` points at, creating the window
-    // first when there is none (the first press, or after Escape closed it).
+    // first when there is none (the first press, or after Escape closed it);
+    // a new window opens beside its owner's window, on the same screen.
     static ResultWindow* showResult(QPointer<ResultWindow>& holder, QWidget* owner,
                                     const QString& text);
 
@@ -32,6 +33,7 @@ protected:
 
 private:
     bool closesOn(const QKeyEvent* event) const;
+    void placeBeside(const QWidget* main);
     void fitTextBox();
 
     QPlainTextEdit* txtOutput;

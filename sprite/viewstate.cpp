@@ -1,5 +1,7 @@
 #include "viewstate.h"
 
+#include "captureframe.h"
+
 #include <algorithm>
 
 namespace pixmoth {
@@ -53,23 +55,17 @@ void rescaleCapture(ViewState& state, int from) {
     }
 }
 
+// The status texts are written once, with the capture frame's.
 QString OptionsStatusText(const ViewState& state) {
-    const auto onOff = [](bool on) { return on ? QStringLiteral("ON") : QStringLiteral("OFF"); };
-    return QStringLiteral("Align to grid = %1, Erase on capture = %2")
-        .arg(onOff(state.AlignToGrid), onOff(state.EraseOnCapture));
+    return OptionsStatusText(state.AlignToGrid, state.EraseOnCapture);
 }
 
 QString positionStatusText(const ViewState& state) {
-    const double m = state.Magnification;
-    return QStringLiteral("x=%1, y=%2")
-        .arg(QString::number(state.CaptureX / m), QString::number(state.CaptureY / m));
+    return PositionStatusText(state.CaptureX, state.CaptureY, state.Magnification);
 }
 
 QString statusLine(const ViewState& state) {
-    const QString options = OptionsStatusText(state);
-    if (state.PositionStatusText.isEmpty())
-        return options;
-    return state.PositionStatusText + QStringLiteral(", ") + options;
+    return statusLine(state.PositionStatusText, OptionsStatusText(state));
 }
 
 } // namespace pixmoth

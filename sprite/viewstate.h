@@ -21,6 +21,7 @@ struct ViewState {
     bool EraseOnCapture = true;
     bool PictureLoaded = false;
     bool Rescaling = false; // set while a magnification change re-lays out
+    int FlashStep = 0;      // the capture frame's place 0..9 in its colour cycle
     QString PositionStatusText;
 };
 
