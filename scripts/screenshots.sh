@@ -77,4 +77,40 @@ keys alt+r; keys Return   # convert, then close "Finished!"
 shoot "$id" "$out/nembra.png"
 kill $pid
 
+# Pixmoth with the sample picture, the box on the ball, its colours chosen and
+# the sprite generated into the result window.
+build/bin/Pixmoth &
+pid=$!
+id=$(window "Pixmoth -")
+xdotool windowactivate --sync "$id"
+keys ctrl+l
+dialog=$(window "Select Bitmap-file")
+keys ctrl+a; type_text "$sample"; keys Return
+sleep 1
+xdotool windowactivate --sync "$id"
+keys Right Right Right Right Right Down
+keys F4   # keep the ball in the picture: Erase on capture off
+# Each colour list: open it with a click, take the next entry with the keys.
+pick() {
+    xdotool mousemove --window "$id" "$1" "$2" click 1; sleep 0.4
+    for _ in $(seq "$3"); do keys Down; done
+    keys Return
+}
+pick 437 110 2
+pick 437 134 4
+pick 437 158 3
+keys alt+g
+sleep 1
+result=$(window "Sprite output")
+sleep 0.5
+# Both windows in one picture.
+import -window root "$work/all.png"
+eval "$(xdotool getwindowgeometry --shell "$id")"; mx=$X; my=$Y
+eval "$(xdotool getwindowgeometry --shell "$result")"
+right=$((X + WIDTH + 4)); bottom=$(( (Y + HEIGHT > my + 300 ? Y + HEIGHT : my + 300) + 4 ))
+convert "$work/all.png" -crop "$((right - mx + 8))x$((bottom - my + 40))+$((mx - 4))+$((my - 36))" +repage \
+    "$out/pixmoth.png"
+echo "wrote $out/pixmoth.png"
+kill $pid
+
 echo "done"
