@@ -39,6 +39,21 @@ inline Fields splitFields(const uint8_t* data, size_t size, int count) {
     return fields;
 }
 
+// The file stretched to `text` bytes when that is a decimal number up to
+// `most`, by repeating its data bytes after the two location bytes, so that
+// short inputs reach the read blocks' and write buffers' edges.
+inline QByteArray stretched(const QByteArray& file, const QString& text, qsizetype most) {
+    bool ok = false;
+    const qsizetype length = text.toLongLong(&ok);
+    if (!ok || length <= file.size() || length > most || file.size() < 3)
+        return file;
+    QByteArray bytes = file;
+    bytes.reserve(length);
+    for (qsizetype i = file.size(); i < length; ++i)
+        bytes.append(file[2 + (i - 2) % (file.size() - 2)]);
+    return bytes;
+}
+
 // A 16-bit number from any text, so that every input reaches the
 // conversion, whether or not its texts pass the window's checks.
 inline int anyAddress(const QString& text) {

@@ -1,6 +1,7 @@
 // The byte-table conversion on an arbitrary PRG with arbitrary values-per-row
 // and limit texts. The input lines are: values per row, "1" to check the
-// limit, the limit start, the limit end; the rest is the PRG file. Whatever
+// limit, the limit start, the limit end, the length to stretch the file to
+// (or any other text); the rest is the PRG file. Whatever
 // the texts, the input checks decide first; the table written must be what
 // a plain formatter gives, value by value.
 #include "bytetable.h"
@@ -89,7 +90,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static QTemporaryDir folder;
     const QString input = folder.filePath(QStringLiteral("in.prg"));
     const QString output = folder.filePath(QStringLiteral("out.txt"));
-    const fuzz::Fields fields = fuzz::splitFields(data, size, 4);
+    fuzz::Fields fields = fuzz::splitFields(data, size, 5);
+    fields.file = fuzz::stretched(fields.file, fields.texts[4], 700000);
     const QStringList& t = fields.texts;
     writeFile(input, fields.file);
     QFile::remove(output);

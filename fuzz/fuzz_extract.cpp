@@ -1,6 +1,7 @@
 // The range extraction on an arbitrary PRG with arbitrary range, location
 // and new-location texts. The input lines are: the start, the end, the new
-// location, "1" to include the location bytes; the rest is the PRG file.
+// location, "1" to include the location bytes, the length to stretch the
+// file to (or any other text); the rest is the PRG file.
 // The output must be exactly what a plain byte-by-byte copy gives, and the
 // input checks must hold for any texts.
 #include "extraction.h"
@@ -96,7 +97,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static QTemporaryDir folder;
     const QString input = folder.filePath(QStringLiteral("in.prg"));
     const QString output = folder.filePath(QStringLiteral("out.bin"));
-    const fuzz::Fields fields = fuzz::splitFields(data, size, 4);
+    fuzz::Fields fields = fuzz::splitFields(data, size, 5);
+    fields.file = fuzz::stretched(fields.file, fields.texts[4], 700000);
     const QStringList& texts = fields.texts;
     writeFile(input, fields.file);
     QFile::remove(output);

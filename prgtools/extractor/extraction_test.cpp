@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -11,6 +12,7 @@
 #include <optional>
 #include <random>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -226,6 +228,8 @@ TEST_F(Extract, FailuresLoseNothing) {
     const QByteArray input = prg(0x0801, 50);
     const QByteArray oldOutput("old output");
     QDir(dir.path()).mkdir(QStringLiteral("sub"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(dir.filePath(QStringLiteral("pipe"))).constData(), 0644),
+              0);
     writeFile(in(), input);
     ASSERT_TRUE(QFile::link(in(), dir.filePath(QStringLiteral("link.prg"))));
     ASSERT_EQ(::link(QFile::encodeName(in()).constData(),
@@ -245,6 +249,7 @@ TEST_F(Extract, FailuresLoseNothing) {
         {"hard link", dir.filePath(QStringLiteral("hard.prg")),
          "Output file must not be the input file", true},
         {"a folder", dir.filePath(QStringLiteral("sub")), "sub", true},
+        {"a FIFO", dir.filePath(QStringLiteral("pipe")), "not an ordinary file", true},
         {"missing folder", dir.filePath(QStringLiteral("none/out.bin")), "out.bin", false},
         {"name too long", dir.filePath(QString(300, QLatin1Char('n'))), "nnnn", false},
     };
@@ -264,7 +269,8 @@ TEST_F(Extract, FailuresLoseNothing) {
     EXPECT_TRUE(QFileInfo(dir.filePath(QStringLiteral("sub"))).isDir());
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::System),
               (QStringList{QStringLiteral("hard.prg"), QStringLiteral("in.prg"),
-                           QStringLiteral("link.prg")}));
+                           QStringLiteral("link.prg"), QStringLiteral("pipe")}));
+    EXPECT_FALSE(QFileInfo(dir.filePath(QStringLiteral("pipe"))).isFile());
 
     // An input that vanished, or is a folder: the old output stays.
     writeFile(out(), oldOutput);
