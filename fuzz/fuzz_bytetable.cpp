@@ -17,37 +17,38 @@
 
 namespace {
 
-QByteArray hexValue(char byte) {
-    return "$" + QByteArray::number(quint8(byte), 16).toUpper().rightJustified(2, '0');
-}
-
 // The table as the design describes it: the data bytes the window lets
-// through, `perRow` to a line, each line a tab, ".byte ", the values joined
-// by "," and CR LF.
+// through, `perRow` to a line, each line a tab, ".byte ", the values as "$"
+// and two upper-case digits joined by ",", and CR LF.
 QByteArray referenceTable(const QByteArray& file, int perRow,
                           const std::optional<nembra::AddressWindow>& limit, qint64& count,
                           bool& restricted) {
-    QByteArrayList values;
-    restricted = false;
-    if (file.size() >= 3) {
-        const int load = quint8(file[0]) | (quint8(file[1]) << 8);
-        qint64 start = limit ? limit->start : 0;
-        if (limit && start < load) {
-            start = load;
-            restricted = true;
-        }
-        for (qsizetype p = 2; p < file.size(); ++p) {
-            const qint64 address = qint64(load) + p - 2;
-            if (limit && load != 0 && address > limit->end)
-                break;
-            if (!limit || load == 0 || address >= start)
-                values << hexValue(file[p]);
-        }
-    }
-    count = values.size();
     QByteArray text;
-    for (qsizetype i = 0; i < values.size(); i += perRow)
-        text += "\t.byte " + values.mid(i, perRow).join(',') + "\r\n";
+    count = 0;
+    restricted = false;
+    if (file.size() < 3)
+        return text;
+    const int load = quint8(file[0]) | (quint8(file[1]) << 8);
+    qint64 start = limit ? limit->start : 0;
+    if (limit && start < load) {
+        start = load;
+        restricted = true;
+    }
+    for (qsizetype p = 2; p < file.size(); ++p) {
+        const qint64 address = qint64(load) + p - 2;
+        if (limit && load != 0 && address > limit->end)
+            break;
+        if (limit && load != 0 && address < start)
+            continue;
+        text += count % perRow == 0 ? (count > 0 ? "\r\n\t.byte " : "\t.byte ") : ",";
+        const quint8 byte = quint8(file[p]);
+        text += '$';
+        text += "0123456789ABCDEF"[byte >> 4];
+        text += "0123456789ABCDEF"[byte & 15];
+        ++count;
+    }
+    if (count > 0)
+        text += "\r\n";
     return text;
 }
 
@@ -91,7 +92,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QString input = folder.filePath(QStringLiteral("in.prg"));
     const QString output = folder.filePath(QStringLiteral("out.txt"));
     fuzz::Fields fields = fuzz::splitFields(data, size, 5);
-    fields.file = fuzz::stretched(fields.file, fields.texts[4], 700000);
+    fields.file = fuzz::stretched(fields.file, fields.texts[4], 100000);
     const QStringList& t = fields.texts;
     writeFile(input, fields.file);
     QFile::remove(output);
