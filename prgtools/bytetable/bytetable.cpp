@@ -5,7 +5,9 @@
 #include "prgfile.h"
 #include "rowwriter.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <algorithm>
 #include <cerrno>
@@ -131,6 +133,14 @@ prg::Outcome<qint64> convertToByteTable(const ConversionRequest& request,
     if (prg::isSameFile(request.inputPath, request.outputPath))
         return prg::Failure{EINVAL, QStringLiteral("Output file must not be the input file"),
                             kProgramName};
+    // Opening a FIFO would wait for a writer for ever; only a file is read.
+    if (!prg::isExistingFile(request.inputPath)) {
+        const QFileInfo info(request.inputPath);
+        const QString path = QDir::toNativeSeparators(request.inputPath);
+        if (!info.exists() || info.isDir())
+            return prg::errnoFailure(info.exists() ? EISDIR : ENOENT, path, kProgramName);
+        return prg::Failure{EINVAL, path + QLatin1String(": not an ordinary file"), kProgramName};
+    }
     BlockReader input(request.inputPath);
     if (prg::Status status = input.open())
         return *status;

@@ -1,5 +1,7 @@
 #include "bytetable.h"
 
+#include "testfaults.h"
+
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
@@ -7,6 +9,9 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <cerrno>
+
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -237,7 +242,7 @@ TEST_F(ByteTable, FailuresLoseNothing) {
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("folder.prg")));
     const ConversionRequest failing[] = {
         {dir.filePath(QStringLiteral("vanished.prg")), output, 8, std::nullopt},
-        {folderInput, output, 8, std::nullopt}, // opens, then the read fails
+        {folderInput, output, 8, std::nullopt}, // a folder, not a file
     };
     for (const ConversionRequest& request : failing) {
         const auto count = nembra::convertToByteTable(request);
@@ -259,6 +264,83 @@ TEST_F(ByteTable, OutputThatCannotBeCreatedIsReported) {
         EXPECT_TRUE(count.failure().description.contains(QDir::toNativeSeparators(where)));
     }
     EXPECT_TRUE(QFileInfo(dir.path()).isDir());
+}
+
+// The disk fills up during the conversion: before the first line, inside a
+// line, at the edge of the output buffer. The old table stays whole.
+TEST_F(ByteTable, AWriteFailingMidwayLosesNothing) {
+    QByteArray prg(300002, '\x5a');
+    prg[0] = 0;
+    prg[1] = 0x10;
+    const QByteArray old = "old table\r\n";
+    writeFile(input, prg);
+    for (rlim_t limit : {rlim_t(0), rlim_t(5), rlim_t(1000), rlim_t(262144), rlim_t(1048576)}) {
+        SCOPED_TRACE(limit);
+        writeFile(output, old);
+        std::optional<prg::Outcome<qint64>> count;
+        {
+            const prg::test::FileSizeLimit full(limit);
+            count = nembra::convertToByteTable({input, output, 32, std::nullopt});
+        }
+        ASSERT_FALSE(count->ok());
+        EXPECT_EQ(count->failure().number, EFBIG);
+        EXPECT_EQ(count->failure().source, QLatin1String("Nembra"));
+        EXPECT_TRUE(count->failure().description.contains(output));
+        EXPECT_EQ(readFile(output), old);
+        EXPECT_EQ(readFile(input), prg);
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+                  (QStringList{QStringLiteral("game.prg"), QStringLiteral("game.txt")}));
+    }
+}
+
+// The input changes after the checks: the table holds what the file holds
+// when it is read.
+TEST_F(ByteTable, AnInputThatShrinksOrVanishesIsReadAsItIs) {
+    const QByteArray prg = kExample + QByteArray(3000, '\x01');
+    const struct {
+        const char* name;
+        qint64 keep; // bytes left; -1: the file is removed
+    } cases[] = {{"emptied", 0},
+                 {"location bytes only", 2},
+                 {"one data byte", 3},
+                 {"cut", 1500},
+                 {"removed", -1}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        writeFile(input, prg);
+        nembra::ConversionEvents events;
+        events.converting = [&] {
+            if (c.keep < 0)
+                QFile::remove(input);
+            else
+                QFile::resize(input, c.keep);
+        };
+        const auto count = nembra::convertToByteTable({input, output, 7, std::nullopt}, events);
+        ASSERT_TRUE(count.ok());
+        const QByteArray data = c.keep < 0 ? prg.mid(2) : prg.left(c.keep).mid(2);
+        EXPECT_EQ(*count, data.size());
+        EXPECT_TRUE(readFile(output) == expectedTable(data, 7));
+    }
+}
+
+// Only an ordinary file is read or replaced: a FIFO would block the reading
+// for ever, and a FIFO or device named as the output would be replaced by a
+// file.
+TEST_F(ByteTable, SpecialFilesAreRefused) {
+    writeFile(input, kExample);
+    const QString fifo = dir.filePath(QStringLiteral("pipe"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0644), 0);
+    const ConversionRequest requests[] = {{fifo, output, 8, std::nullopt},
+                                          {input, fifo, 8, std::nullopt}};
+    for (const ConversionRequest& request : requests) {
+        const auto count = nembra::convertToByteTable(request);
+        ASSERT_FALSE(count.ok());
+        EXPECT_NE(count.failure().number, 0);
+        EXPECT_TRUE(count.failure().description.contains(fifo))
+            << count.failure().description.toStdString();
+    }
+    EXPECT_FALSE(QFileInfo(fifo).isFile());
+    EXPECT_FALSE(QFile::exists(output));
 }
 
 } // namespace

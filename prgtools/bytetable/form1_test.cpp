@@ -2,6 +2,7 @@
 
 #include "recordingprompts.h"
 #include "settingsstore.h"
+#include "testfaults.h"
 #include "testsettings.h"
 
 #include <QAbstractButton>
@@ -9,6 +10,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -18,7 +20,10 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
+
+#include <unistd.h>
 
 namespace {
 
@@ -167,8 +172,18 @@ class Form1Checks : public Form1Test, public ::testing::WithParamInterface<Check
 TEST_P(Form1Checks, WarnAndFocusTheBox) {
     open();
     const CheckRow& row = GetParam();
-    const auto resolve = [this](QString text) {
-        return text.replace(QLatin1String("{in}"), input).replace(QLatin1String("{out}"), output);
+    // "{link}" and "{hard}" name the input through a symbolic and a hard
+    // link, "{dir}" a folder.
+    const QString link = dir.filePath(QStringLiteral("link.txt"));
+    const QString hard = dir.filePath(QStringLiteral("hard.txt"));
+    ASSERT_TRUE(QFile::link(input, link));
+    ASSERT_EQ(::link(QFile::encodeName(input).constData(), QFile::encodeName(hard).constData()), 0);
+    const auto resolve = [&](QString text) {
+        return text.replace(QLatin1String("{in}"), input)
+            .replace(QLatin1String("{out}"), output)
+            .replace(QLatin1String("{link}"), link)
+            .replace(QLatin1String("{hard}"), hard)
+            .replace(QLatin1String("{dir}"), dir.path());
     };
     fill(resolve(row.in), resolve(row.out), row.values, row.limit, row.start, row.end);
     readPrg();
@@ -189,7 +204,13 @@ INSTANTIATE_TEST_SUITE_P(
         CheckRow{"BadInput", "{in}x", "", "", false, "", "", "Invalid input filename", "txtStd0"},
         CheckRow{"NoOutput", "{in}", "  ", "", false, "", "", "Output filename is missing",
                  "txtStd1"},
+        CheckRow{"InputIsAFolder", "{dir}", "{out}", "8", false, "", "", "Invalid input filename",
+                 "txtStd0"},
         CheckRow{"OutputIsInput", "{in}", "{in}", "8", false, "", "",
+                 "Output file must not be the input file", "txtStd1"},
+        CheckRow{"OutputLinksToInput", "{in}", "{link}", "8", false, "", "",
+                 "Output file must not be the input file", "txtStd1"},
+        CheckRow{"OutputIsAHardLinkOfInput", "{in}", "{hard}", "8", false, "", "",
                  "Output file must not be the input file", "txtStd1"},
         CheckRow{"ValuesNotNumeric", "{in}", "{out}", "ab", false, "", "",
                  "Values per row must be numeric", "txtStd3"},
@@ -384,6 +405,147 @@ TEST_F(Form1Test, HelpHasThreeParagraphs) {
         paragraphs[1],
         QLatin1String("This is a cross-assembly tool used to create byte tables from PRG-files."));
     EXPECT_TRUE(paragraphs[2].contains(QLatin1String("https://felgrove.example.org")));
+}
+
+// The output fails at each stage: it cannot be created, the disk fills up in
+// the middle, or the finished table cannot take its place. Each time one
+// clear report, the old table and the input whole, nothing left behind, and
+// the window ready for the next conversion.
+TEST_F(Form1Test, OutputFailingAtAnyStageLosesNothing) {
+    open();
+    const QByteArray prg = QByteArray::fromHex("0060") + QByteArray(3000, '\x42');
+    const QByteArray oldTable = "old table\r\n";
+    writeFile(input, prg);
+    const struct {
+        const char* name;
+        QString out;
+        rlim_t diskSpace;                   // bytes the output may reach
+        std::function<void()> duringNotice; // while the start notice is open
+    } stages[] = {
+        {"a file where a folder should be", input + QStringLiteral("/game.txt"), RLIM_INFINITY, {}},
+        {"a place no one may write", prg::test::unwritablePlace(), RLIM_INFINITY, {}},
+        {"the disk fills up", output, 1000, {}},
+        {"a folder takes the name before the end", output, RLIM_INFINITY,
+         [this] { QDir(dir.path()).mkdir(QStringLiteral("game.txt")); }},
+    };
+    for (const auto& stage : stages) {
+        SCOPED_TRACE(stage.name);
+        writeFile(output, oldTable);
+        prompts.onMessage = [&](const RecordingPrompts::Message& m) {
+            if (m.text.startsWith(QLatin1String("Start limit")) && stage.duringNotice) {
+                QFile::remove(output);
+                stage.duringNotice();
+            }
+        };
+        fill(input, stage.out, QStringLiteral("8"), true, QStringLiteral("0801"),
+             QStringLiteral("ffff"));
+        {
+            const prg::test::FileSizeLimit disk(stage.diskSpace);
+            readPrg();
+        }
+        // The start notice comes first when the output could be created.
+        ASSERT_FALSE(prompts.messages.empty());
+        EXPECT_LE(prompts.messages.size(), 2u);
+        EXPECT_EQ(prompts.messages.back().icon, PromptIcon::Warning);
+        const QStringList lines = prompts.messages.back().text.split(QLatin1String("\r\n"));
+        ASSERT_EQ(lines.size(), 4);
+        EXPECT_NE(lines[0].toInt(), 0);
+        EXPECT_TRUE(lines[1].contains(stage.out)) << lines[1].toStdString();
+        EXPECT_EQ(lines[3], QLatin1String("Main_cmdConvert_Click"));
+        EXPECT_TRUE(window->isEnabled());
+        EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+        EXPECT_EQ(readFile(input), prg);
+        EXPECT_EQ(
+            QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+            (QStringList{QStringLiteral("game.prg"), QStringLiteral("game.txt")}));
+        if (stage.duringNotice) {
+            EXPECT_TRUE(QFileInfo(output).isDir());
+            QDir(output).removeRecursively();
+        } else {
+            EXPECT_EQ(readFile(output), oldTable);
+        }
+    }
+    prompts.onMessage = {};
+    fill(input, output, QStringLiteral("32"));
+    readPrg();
+    EXPECT_EQ(prompts.texts(), QStringList{QStringLiteral("Finished!")});
+    EXPECT_EQ(window->statusText(), QLatin1String("Conversion finished. 3000 bytes converted."));
+}
+
+// The input changes between its inspection and the conversion.
+TEST_F(Form1Test, AnInputChangedAfterItsInspectionIsTakenAsItIsThen) {
+    open();
+    fill(input, output, QStringLiteral("8"));
+    EXPECT_TRUE(prgInfo()->toPlainText().startsWith(QLatin1String("File size: 8 bytes")));
+    QFile::resize(input, 4);
+    readPrg();
+    EXPECT_EQ(prompts.texts(), QStringList{QStringLiteral("Finished!")});
+    EXPECT_EQ(window->statusText(), QLatin1String("Conversion finished. 2 bytes converted."));
+    EXPECT_EQ(readFile(output), "\t.byte $A9,$01\r\n");
+
+    QFile::remove(input);
+    readPrg();
+    EXPECT_EQ(prompts.texts(), QStringList{QStringLiteral("Invalid input filename")});
+    EXPECT_EQ(QApplication::focusWidget(), txtStd(0));
+    EXPECT_EQ(readFile(output), "\t.byte $A9,$01\r\n");
+    EXPECT_TRUE(window->isEnabled());
+}
+
+TEST_F(Form1Test, PathsWithBlanksAndSwedishLetters) {
+    open();
+    QDir(dir.path()).mkpath(QStringLiteral("mina filer/å ä ö"));
+    const QString chosen = dir.filePath(QStringLiteral("mina filer/å ä ö/spel på hösten.prg"));
+    writeFile(chosen, QByteArray::fromHex("00c0a9018d20d060"));
+    prompts.fileAnswers = {chosen};
+    QTest::mouseClick(button("cmdBrowse"), Qt::LeftButton);
+    const QString proposed = dir.filePath(QStringLiteral("mina filer/å ä ö/spel på hösten.txt"));
+    EXPECT_EQ(txtStd(1)->text(), proposed);
+    EXPECT_TRUE(prgInfo()->toPlainText().startsWith(QLatin1String("File size: 8 bytes")));
+    EXPECT_EQ(setting("LatestPath"), dir.filePath(QStringLiteral("mina filer/å ä ö")));
+    readPrg();
+    EXPECT_EQ(prompts.texts(), QStringList{QStringLiteral("Finished!")});
+    EXPECT_EQ(readFile(proposed), "\t.byte $A9,$01,$8D,$20,$D0,$60\r\n");
+}
+
+// Whatever the store holds, the window opens with it shown as stored, and
+// the conversion judges it with its usual message.
+TEST_F(Form1Test, AnyStoredTextIsShownAndJudgedAtConversion) {
+    const struct {
+        QString values, start, end;
+        const char* message;
+    } cases[] = {
+        {QStringLiteral("ab"), {}, {}, "Values per row must be numeric"},
+        {QString(), {}, {}, "Values per row must be numeric"},
+        {QString(3000, QLatin1Char('7')), {}, {}, "Value per row must be between 1-32"},
+        {QStringLiteral("-1"), {}, {}, "Value per row must be between 1-32"},
+        {QStringLiteral("åäö\t\"=;,"), {}, {}, "Values per row must be numeric"},
+        {QStringLiteral("8"), QStringLiteral("C000"), QStringLiteral("c0ff"),
+         "Invalid limit start address"},
+        {QStringLiteral("8"), QStringLiteral("c000"), QStringLiteral("\x01\x02"),
+         "Invalid limit end address"},
+        {QStringLiteral(" 4 "), QStringLiteral("c000"), QStringLiteral("c003"), "Finished!"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.values.left(20).toStdString());
+        const prg::SettingsStore store(kApplication);
+        ASSERT_FALSE(store.write(QStringLiteral("ValuesPerRow"), c.values));
+        ASSERT_FALSE(store.write(QStringLiteral("LimitStart"), c.start));
+        ASSERT_FALSE(store.write(QStringLiteral("LimitEnd"), c.end));
+        prompts.messages.clear();
+        open();
+        EXPECT_TRUE(prompts.messages.empty());
+        EXPECT_EQ(txtStd(3)->text(), c.values);
+        EXPECT_EQ(txtStd(4)->text(), c.start);
+        EXPECT_EQ(txtStd(5)->text(), c.end);
+        txtStd(0)->setText(input);
+        txtStd(1)->setText(output);
+        chkLimit()->setChecked(true);
+        readPrg();
+        EXPECT_EQ(prompts.texts(), QStringList{QLatin1String(c.message)});
+        EXPECT_TRUE(window->isEnabled());
+        window->close();
+        EXPECT_EQ(setting("ValuesPerRow"), c.values);
+    }
 }
 
 } // namespace

@@ -1,5 +1,10 @@
 #include "outputfile.h"
 
+#include "paths.h"
+
+#include <QDir>
+#include <QFileInfo>
+
 #include <cerrno>
 
 namespace prg {
@@ -22,6 +27,16 @@ Failure OutputFile::failure(int savedErrno) const {
 }
 
 Status OutputFile::open() {
+    // The finished file is renamed over the path: a FIFO or a device there
+    // would be replaced by an ordinary file, so only a file is replaced.
+    const QFileInfo target(m_path);
+    if (target.exists() && !isExistingFile(m_path)) {
+        if (target.isDir())
+            return errnoFailure(EISDIR, QDir::toNativeSeparators(m_path), m_source);
+        return Failure{EINVAL,
+                       QDir::toNativeSeparators(m_path) + QLatin1String(": not an ordinary file"),
+                       m_source};
+    }
     errno = 0;
     if (!m_file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return failure(errno);

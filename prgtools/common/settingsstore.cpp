@@ -23,7 +23,12 @@ QString SettingsStore::read(const QString& key, const QString& fallback) const {
     QSettings settings(QSettings::NativeFormat, QSettings::UserScope, QLatin1String(kOrganisation),
                        m_application);
     const QVariant value = settings.value(keyPath(key));
-    return value.isValid() ? value.toString() : fallback;
+    if (!value.isValid())
+        return fallback;
+    // A hand-edited store reads "1, 2" as a list; it is one text as stored.
+    if (value.typeId() == QMetaType::QStringList)
+        return value.toStringList().join(QLatin1String(", "));
+    return value.toString();
 }
 
 Status SettingsStore::write(const QString& key, const QString& value) const {

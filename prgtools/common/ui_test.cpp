@@ -8,8 +8,12 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QSettings>
 #include <gtest/gtest.h>
 
 namespace {
@@ -81,6 +85,27 @@ TEST(SettingsStore, KeepsTextPerApplication) {
     EXPECT_EQ(prg::SettingsStore(QStringLiteral("Slivra"))
                   .read(QStringLiteral("ValuesPerRow"), QStringLiteral("none")),
               QLatin1String("none"));
+}
+
+// A store file edited by hand or damaged: every value still reads as a
+// text, never as nothing at all because the store took it for a list.
+TEST(SettingsStore, ReadsGarbageInTheFileAsText) {
+    felgrove::test::clearSettings(QStringLiteral("Nembrix"));
+    const QString path = QSettings(QSettings::NativeFormat, QSettings::UserScope,
+                                   QStringLiteral("Felgrove"), QStringLiteral("Nembrix"))
+                             .fileName();
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("[Settings]\nValuesPerRow=1, 2\nLimitStart=\xff\xfe\x01garbage\n"
+               "LimitEnd=@Variant(\\0\\0\\0\\x7f\\0\\0)\nLatestPath=\"unterminated\n\x01\n");
+    file.close();
+    const prg::SettingsStore store(QStringLiteral("Nembrix"));
+    EXPECT_EQ(store.read(QStringLiteral("ValuesPerRow"), {}), QLatin1String("1, 2"));
+    for (const char* key : {"LimitStart", "LimitEnd", "LatestPath"})
+        store.read(QLatin1String(key), {}); // any text, without a crash
+    EXPECT_FALSE(store.write(QStringLiteral("ValuesPerRow"), QStringLiteral("8")));
+    EXPECT_EQ(store.read(QStringLiteral("ValuesPerRow"), {}), QLatin1String("8"));
 }
 
 TEST(TwipsLayout, CaptionsAreNeverClipped) {

@@ -37,8 +37,10 @@ prg::Status checkPaths(const ExtractRequest& request) {
                             kProgram};
     const QFileInfo output(request.output);
     if (output.exists() && !prg::isExistingFile(request.output)) {
-        const int error = output.isDir() ? EISDIR : EINVAL;
-        return prg::errnoFailure(error, request.output, kProgram);
+        if (output.isDir())
+            return prg::errnoFailure(EISDIR, request.output, kProgram);
+        return prg::Failure{EINVAL, request.output + QLatin1String(": not an ordinary file"),
+                            kProgram};
     }
     return std::nullopt;
 }

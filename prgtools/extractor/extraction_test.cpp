@@ -1,13 +1,18 @@
 #include "extraction.h"
 
+#include "testfaults.h"
+
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <optional>
 #include <random>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -223,6 +228,8 @@ TEST_F(Extract, FailuresLoseNothing) {
     const QByteArray input = prg(0x0801, 50);
     const QByteArray oldOutput("old output");
     QDir(dir.path()).mkdir(QStringLiteral("sub"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(dir.filePath(QStringLiteral("pipe"))).constData(), 0644),
+              0);
     writeFile(in(), input);
     ASSERT_TRUE(QFile::link(in(), dir.filePath(QStringLiteral("link.prg"))));
     ASSERT_EQ(::link(QFile::encodeName(in()).constData(),
@@ -242,6 +249,7 @@ TEST_F(Extract, FailuresLoseNothing) {
         {"hard link", dir.filePath(QStringLiteral("hard.prg")),
          "Output file must not be the input file", true},
         {"a folder", dir.filePath(QStringLiteral("sub")), "sub", true},
+        {"a FIFO", dir.filePath(QStringLiteral("pipe")), "not an ordinary file", true},
         {"missing folder", dir.filePath(QStringLiteral("none/out.bin")), "out.bin", false},
         {"name too long", dir.filePath(QString(300, QLatin1Char('n'))), "nnnn", false},
     };
@@ -261,7 +269,8 @@ TEST_F(Extract, FailuresLoseNothing) {
     EXPECT_TRUE(QFileInfo(dir.filePath(QStringLiteral("sub"))).isDir());
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::System),
               (QStringList{QStringLiteral("hard.prg"), QStringLiteral("in.prg"),
-                           QStringLiteral("link.prg")}));
+                           QStringLiteral("link.prg"), QStringLiteral("pipe")}));
+    EXPECT_FALSE(QFileInfo(dir.filePath(QStringLiteral("pipe"))).isFile());
 
     // An input that vanished, or is a folder: the old output stays.
     writeFile(out(), oldOutput);
@@ -270,6 +279,79 @@ TEST_F(Extract, FailuresLoseNothing) {
     QDir(dir.path()).mkdir(QStringLiteral("in.prg"));
     EXPECT_FALSE(extract(0x0801, 0xffff).result.ok());
     EXPECT_EQ(contents(out()), oldOutput);
+}
+
+// The disk fills up during the extraction, before the first byte, inside
+// the first block and at a block's edge: the failure names the output, the
+// old output stays whole and nothing is left beside it.
+TEST_F(Extract, AWriteFailingMidwayLosesNothing) {
+    const QByteArray input = prg(0x0000, 300000); // every data byte is taken
+    const QByteArray oldOutput("old output");
+    writeFile(in(), input);
+    for (rlim_t limit : {rlim_t(0), rlim_t(1), rlim_t(2), rlim_t(1000), rlim_t(262144)}) {
+        SCOPED_TRACE(limit);
+        writeFile(out(), oldOutput);
+        Extracted run;
+        {
+            const prg::test::FileSizeLimit full(limit);
+            run = extract(0x0000, 0xffff, true, QStringLiteral("1000"));
+        }
+        ASSERT_FALSE(run.result.ok());
+        EXPECT_EQ(run.result.failure().number, EFBIG);
+        EXPECT_EQ(run.result.failure().source, QLatin1String("Slivra"));
+        EXPECT_TRUE(run.result.failure().description.contains(out()));
+        EXPECT_EQ(contents(out()), oldOutput);
+        EXPECT_EQ(contents(in()), input);
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+                  (QStringList{QStringLiteral("in.prg"), QStringLiteral("out.bin")}));
+    }
+}
+
+// The input changes after it was inspected and checked: the extraction
+// takes what the file holds when it is read, and never reads past it.
+TEST_F(Extract, AnInputThatShrinksOrVanishesIsReadAsItIs) {
+    const QByteArray input = prg(0x0801, 2000);
+    const struct {
+        const char* name;
+        qint64 keep; // bytes left; -1: the file is removed
+        QByteArray expected;
+    } cases[] = {
+        {"emptied", 0, {}},
+        {"one byte left", 1, {}},
+        {"only the location bytes", 2, {}},
+        {"one data byte", 3, QByteArray("\x00\x10", 2) + input.mid(2, 1)},
+        {"cut inside the window", 1000, QByteArray("\x00\x10", 2) + input.mid(2, 998)},
+        {"removed", -1, QByteArray("\x00\x10", 2) + input.mid(2)},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        writeFile(in(), input);
+        slivra::ExtractHooks hooks;
+        hooks.converting = [&] {
+            if (c.keep < 0)
+                QFile::remove(in());
+            else
+                QFile::resize(in(), c.keep);
+        };
+        const slivra::ExtractRequest request{in(), out(), 0x0801, 0xffff, true, "1000"};
+        const prg::Outcome<qint64> result = slivra::extractRange(request, hooks);
+        ASSERT_TRUE(result.ok());
+        EXPECT_EQ(*result, std::max<qint64>(0, c.expected.size() - 2));
+        EXPECT_EQ(contents(out()).toHex(), c.expected.toHex());
+    }
+
+    // Cut while the start-restriction notice is open, after the first block
+    // was read: what was read is written, and the reading ends there.
+    const QByteArray large = prg(0x0001, 600000);
+    writeFile(in(), large);
+    slivra::ExtractHooks hooks;
+    hooks.startRestricted = [&](const QString&) { QFile::resize(in(), 100); };
+    const prg::Outcome<qint64> result =
+        slivra::extractRange({in(), out(), 0x0000, 0xffff, false, {}}, hooks);
+    ASSERT_TRUE(result.ok());
+    const QByteArray written = contents(out());
+    EXPECT_EQ(*result, written.size());
+    EXPECT_TRUE(large.mid(2).startsWith(written));
 }
 
 TEST(NewLocationBytes, TakeTheFirstAndLastTwoCharacters) {

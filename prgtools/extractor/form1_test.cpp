@@ -2,12 +2,14 @@
 
 #include "recordingprompts.h"
 #include "settingsstore.h"
+#include "testfaults.h"
 #include "testsettings.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -17,7 +19,10 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
+
+#include <unistd.h>
 
 namespace {
 
@@ -239,6 +244,9 @@ TEST_F(Window, InputChecksWarnInOrderAndFocusTheirBox) {
     writeFile(input(), bitmap);
     const QString link = dir.filePath(QStringLiteral("link.prg"));
     ASSERT_TRUE(QFile::link(input(), link));
+    const QString hard = dir.filePath(QStringLiteral("hard.prg"));
+    ASSERT_EQ(::link(QFile::encodeName(input()).constData(), QFile::encodeName(hard).constData()),
+              0);
     const QString missing = dir.filePath(QStringLiteral("gone.prg"));
     const struct {
         const char* name;
@@ -263,6 +271,8 @@ TEST_F(Window, InputChecksWarnInOrderAndFocusTheirBox) {
          "txtStd4"},
         {"short end", input(), output(), "5800", "580", "Invalid limit end address", "txtStd5"},
         {"output is the input", input(), link, "5800", "5809",
+         "Output file must not be the input file", "txtStd1"},
+        {"output is a hard link to the input", input(), hard, "5800", "5809",
          "Output file must not be the input file", "txtStd1"},
     };
     for (const auto& c : cases) {
@@ -489,6 +499,149 @@ TEST_F(Window, BrowseFillsTheInputAndMovesOnToTheOutput) {
     EXPECT_EQ(focusName(), QLatin1String("txtStd4"));
     EXPECT_EQ(store.read(QStringLiteral("LatestPath"), {}), dir.path());
     EXPECT_TRUE(prompts.messages.empty());
+}
+
+// The output fails at each stage: it cannot be created, the disk fills up in
+// the middle, or the finished file cannot take its place. Each time one
+// clear report, the old output and the input whole, no file left behind,
+// and the window ready for the next extraction.
+TEST_F(Window, OutputFailingAtAnyStageLosesNothing) {
+    open();
+    const QByteArray input6000 = QByteArray::fromHex("0060") + QByteArray(3000, '\x42');
+    const QByteArray oldOutput("old part");
+    writeFile(input(), input6000);
+    const struct {
+        const char* name;
+        QString out;
+        rlim_t diskSpace;                   // bytes the output may reach
+        std::function<void()> duringNotice; // while the start notice is open
+    } stages[] = {
+        {"a file where a folder should be",
+         input() + QStringLiteral("/part.bin"),
+         RLIM_INFINITY,
+         {}},
+        {"a place no one may write", prg::test::unwritablePlace(), RLIM_INFINITY, {}},
+        {"the disk fills up", output(), 1000, {}},
+        {"a folder takes the name before the end", output(), RLIM_INFINITY,
+         [this] { QDir(dir.path()).mkdir(QStringLiteral("part.bin")); }},
+    };
+    for (const auto& stage : stages) {
+        SCOPED_TRACE(stage.name);
+        writeFile(output(), oldOutput);
+        prompts.clear();
+        prompts.onMessage = [&](const RecordingPrompts::Message& m) {
+            if (m.text.startsWith(QLatin1String("Extract start")) && stage.duringNotice) {
+                QFile::remove(output());
+                stage.duringNotice();
+            }
+        };
+        fill(input(), stage.out, QStringLiteral("0801"), QStringLiteral("ffff"));
+        {
+            const prg::test::FileSizeLimit disk(stage.diskSpace);
+            click("cmdConvert");
+        }
+        // The start notice comes first when the output could be created.
+        ASSERT_FALSE(prompts.messages.empty());
+        EXPECT_LE(prompts.messages.size(), 2u);
+        EXPECT_EQ(prompts.messages.back().icon, PromptIcon::Warning);
+        const QStringList lines = prompts.messages.back().text.split(QLatin1String("\r\n"));
+        ASSERT_EQ(lines.size(), 4);
+        EXPECT_NE(lines[0].toInt(), 0);
+        EXPECT_TRUE(lines[1].contains(stage.out)) << lines[1].toStdString();
+        EXPECT_EQ(lines[3], QLatin1String("Main_cmdConvert_Click"));
+        EXPECT_TRUE(form->isEnabled());
+        EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+        EXPECT_EQ(contents(input()), input6000);
+        EXPECT_EQ(
+            QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+            (QStringList{QStringLiteral("part.bin"), QStringLiteral("pic.prg")}));
+        if (stage.duringNotice) {
+            EXPECT_TRUE(QFileInfo(output()).isDir());
+            QDir(output()).removeRecursively();
+        } else {
+            EXPECT_EQ(contents(output()), oldOutput);
+        }
+    }
+    prompts.clear();
+    prompts.onMessage = {};
+    box(1)->setText(output());
+    click("cmdConvert");
+    EXPECT_EQ(prompts.texts(), QStringList{QStringLiteral("Finished!")});
+    EXPECT_EQ(contents(output()), input6000.mid(2));
+}
+
+// The input changes between its inspection and the extraction.
+TEST_F(Window, AnInputChangedAfterItsInspectionIsTakenAsItIsThen) {
+    open();
+    writeFile(input(), bitmap);
+    fill(input(), output(), QStringLiteral("5800"), QStringLiteral("ffff"));
+    EXPECT_TRUE(form->prgInfo()->toPlainText().startsWith(QLatin1String("File size: 12 bytes")));
+    QFile::resize(input(), 5);
+    click("cmdConvert");
+    EXPECT_EQ(prompts.texts(), QStringList{QStringLiteral("Finished!")});
+    EXPECT_EQ(form->statusText(), QLatin1String("Conversion finished. 3 bytes converted."));
+    EXPECT_EQ(contents(output()), bitmap.mid(2, 3));
+
+    prompts.clear();
+    QFile::remove(input());
+    click("cmdConvert");
+    EXPECT_EQ(prompts.texts(), QStringList{QStringLiteral("Invalid input filename")});
+    EXPECT_EQ(focusName(), QLatin1String("txtStd0"));
+    EXPECT_EQ(contents(output()), bitmap.mid(2, 3));
+    EXPECT_TRUE(form->isEnabled());
+}
+
+TEST_F(Window, PathsWithBlanksAndSwedishLetters) {
+    open();
+    QDir(dir.path()).mkpath(QStringLiteral("mina filer/å ä ö"));
+    const QString in = dir.filePath(QStringLiteral("mina filer/å ä ö/bild på hösten.prg"));
+    const QString out = dir.filePath(QStringLiteral("mina filer/del ÅÄÖ.bin"));
+    writeFile(in, bitmap);
+    fill(in, out, QStringLiteral("5802"), QStringLiteral("5803"));
+    EXPECT_TRUE(form->prgInfo()->toPlainText().startsWith(QLatin1String("File size: 12 bytes")));
+    click("cmdConvert");
+    EXPECT_EQ(prompts.texts(), QStringList{QStringLiteral("Finished!")});
+    EXPECT_EQ(contents(out), bitmap.mid(4, 2));
+    EXPECT_EQ(contents(in), bitmap);
+}
+
+// Whatever the store holds under "IncludeLocation", the window opens and
+// works: a value that is not 0 or 1 is reported and leaves the box unchecked.
+TEST_F(Window, AnyStoredIncludeLocationGivesAUsableWindow) {
+    const struct {
+        QString stored;
+        bool reported;
+        bool checked;
+    } cases[] = {
+        {QStringLiteral("abc"), true, false}, {QStringLiteral(""), true, false},
+        {QStringLiteral("2"), true, false},   {QStringLiteral("-1"), true, false},
+        {QStringLiteral("1.5"), true, false}, {QString(5000, QLatin1Char('9')), true, false},
+        {QStringLiteral("åäö"), true, false}, {QStringLiteral(" 1 "), false, true},
+        {QStringLiteral("0"), false, false},  {QStringLiteral("1"), false, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.stored.left(20).toStdString());
+        ASSERT_FALSE(prg::SettingsStore(kApp).write(QStringLiteral("IncludeLocation"), c.stored));
+        prompts.clear();
+        open();
+        if (c.reported) {
+            ASSERT_EQ(prompts.messages.size(), 1u);
+            const QStringList lines = prompts.messages[0].text.split(QLatin1String("\r\n"));
+            ASSERT_EQ(lines.size(), 4);
+            EXPECT_EQ(lines[3], QLatin1String("Main_Form_Load"));
+        } else {
+            EXPECT_TRUE(prompts.messages.empty());
+        }
+        EXPECT_EQ(child<QCheckBox>("chkLocation")->isChecked(), c.checked);
+        EXPECT_EQ(box(2)->isReadOnly(), !c.checked);
+        EXPECT_EQ(form->prgInfo()->toPlainText(), QLatin1String("N/A"));
+        prompts.clear();
+        click("cmdHelp");
+        EXPECT_EQ(prompts.messages.size(), 1u);
+        form->close();
+        EXPECT_EQ(prg::SettingsStore(kApp).read(QStringLiteral("IncludeLocation"), {}),
+                  QLatin1String(c.checked ? "1" : "0"));
+    }
 }
 
 } // namespace

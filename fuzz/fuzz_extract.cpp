@@ -1,0 +1,136 @@
+// The range extraction on an arbitrary PRG with arbitrary range, location
+// and new-location texts. The input lines are: the start, the end, the new
+// location, "1" to include the location bytes, the length to stretch the
+// file to (or any other text); the rest is the PRG file.
+// The output must be exactly what a plain byte-by-byte copy gives, and the
+// input checks must hold for any texts.
+#include "extraction.h"
+#include "fields.h"
+#include "hex.h"
+#include "inputchecks.h"
+#include "prgfile.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <cstdint>
+
+namespace {
+
+// A hexadecimal text of any case, the empty text 0; nothing when a
+// character is not a digit.
+std::optional<int> plainHex(const QString& text) {
+    int value = 0;
+    for (QChar c : text) {
+        const int digit = QStringLiteral("0123456789abcdef").indexOf(c.toLower());
+        if (c.unicode() > 0x7f || digit < 0)
+            return std::nullopt;
+        value = value * 16 + digit;
+    }
+    return value;
+}
+
+struct Reference {
+    QByteArray bytes;
+    qint64 count = 0;
+    int hexFailures = 0;
+    QString restrictedTo;
+};
+
+// The extraction as a person would describe it: each data byte in turn,
+// taken when its address lies in the window, reading stopped past the end.
+Reference reference(const QByteArray& file, int start, int end, bool location,
+                    const QString& newLocation) {
+    Reference r;
+    if (file.size() < 3)
+        return r;
+    const int load = quint8(file[0]) | (quint8(file[1]) << 8);
+    if (start < load) {
+        r.restrictedTo = prg::loadAddressText(quint8(file[0]), quint8(file[1]));
+        start = load;
+    }
+    if (location) {
+        const std::optional<int> low = plainHex(newLocation.right(2));
+        const std::optional<int> high = plainHex(newLocation.left(2));
+        r.hexFailures = int(!low) + int(!high);
+        r.bytes.append(char(low.value_or(0)));
+        r.bytes.append(char(high.value_or(0)));
+    }
+    for (qsizetype p = 2; p < file.size(); ++p) {
+        const qint64 address = qint64(load) + p - 2;
+        if (load != 0 && address > end)
+            break;
+        if (load == 0 || address >= start) {
+            r.bytes.append(file[p]);
+            ++r.count;
+        }
+    }
+    return r;
+}
+
+QByteArray contents(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
+        fuzz::fail("cannot write the fuzz input");
+}
+
+// The window's checks on the texts as they stand, and as paths too.
+void checkTexts(const QString& input, const QString& output, const QStringList& texts) {
+    const std::optional<slivra::InputProblem> problem =
+        slivra::checkInputs({input, output, texts[0], texts[1]});
+    const bool valid = prg::Kontrollera4HEX(texts[0]) && prg::Kontrollera4HEX(texts[1]);
+    fuzz::expect(problem.has_value() != valid, "range checks disagree with Kontrollera4HEX");
+    if (problem)
+        fuzz::expect(!problem->message.isEmpty(), "a check without a message");
+    // Arbitrary texts as paths: only looked at, never opened or created.
+    slivra::checkInputs({texts[2], texts[0], texts[1], texts[3]});
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    static QTemporaryDir folder;
+    const QString input = folder.filePath(QStringLiteral("in.prg"));
+    const QString output = folder.filePath(QStringLiteral("out.bin"));
+    fuzz::Fields fields = fuzz::splitFields(data, size, 5);
+    fields.file = fuzz::stretched(fields.file, fields.texts[4], 700000);
+    const QStringList& texts = fields.texts;
+    writeFile(input, fields.file);
+    QFile::remove(output);
+    checkTexts(input, output, texts);
+
+    slivra::ExtractRequest request;
+    request.input = input;
+    request.output = output;
+    request.start = prg::Kontrollera4HEX(texts[0]) ? *prg::HexToDec(texts[0], slivra::kProgram)
+                                                   : fuzz::anyAddress(texts[0]);
+    request.end = prg::Kontrollera4HEX(texts[1]) ? *prg::HexToDec(texts[1], slivra::kProgram)
+                                                 : fuzz::anyAddress(texts[1]);
+    request.includeLocation = texts[3] == QLatin1String("1");
+    request.newLocation = texts[2];
+
+    int hexFailures = 0;
+    QStringList restrictions;
+    slivra::ExtractHooks hooks;
+    hooks.startRestricted = [&](const QString& load) { restrictions << load; };
+    hooks.hexFailure = [&](const prg::Failure&) { ++hexFailures; };
+    const prg::Outcome<qint64> written = slivra::extractRange(request, hooks);
+    fuzz::expect(written.ok(), "the extraction failed");
+
+    const Reference expected = reference(fields.file, request.start, request.end,
+                                         request.includeLocation, request.newLocation);
+    fuzz::expect(*written == expected.count, "count differs from the reference");
+    fuzz::expect(contents(output) == expected.bytes, "bytes differ from the reference");
+    fuzz::expect(hexFailures == expected.hexFailures, "new-location reports differ");
+    fuzz::expect(
+        restrictions ==
+            (expected.restrictedTo.isEmpty() ? QStringList() : QStringList{expected.restrictedTo}),
+        "start restriction differs");
+    fuzz::expect(contents(input) == fields.file, "the input was changed");
+    return 0;
+}
