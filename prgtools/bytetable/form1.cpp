@@ -1,6 +1,7 @@
 #include "form1.h"
 
 #include "browse.h"
+#include "busywindow.h"
 #include "bytetable.h"
 #include "errorreport.h"
 #include "inputchecks.h"
@@ -50,32 +51,6 @@ void keepTypingLimit(QLineEdit* box, int typingLimit) {
             box->setMaxLength(typingLimit);
     });
 }
-
-// The window out of use while a conversion runs: disabled, with the busy
-// pointer. Back in use however the conversion ends.
-class BusyWindow {
-public:
-    BusyWindow(QWidget* window, QPushButton* convert, bool& converting)
-        : m_window(window), m_convert(convert), m_converting(converting) {
-        m_converting = true;
-        m_convert->setEnabled(false);
-        m_window->setEnabled(false);
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-    }
-    ~BusyWindow() {
-        QApplication::restoreOverrideCursor();
-        m_window->setEnabled(true);
-        m_convert->setEnabled(true);
-        m_converting = false;
-    }
-    BusyWindow(const BusyWindow&) = delete;
-    BusyWindow& operator=(const BusyWindow&) = delete;
-
-private:
-    QWidget* m_window;
-    QPushButton* m_convert;
-    bool& m_converting;
-};
 
 } // namespace
 
@@ -178,7 +153,7 @@ void Form1::cmdConvert_Click() {
         return;
     }
 
-    BusyWindow busy(this, m_cmdConvert, m_converting);
+    prg::BusyWindow busy(this, m_cmdConvert, m_converting);
     setStatus(QStringLiteral("Analyzing file, please wait..."));
     ConversionEvents events;
     events.converting = [this] { setStatus(QStringLiteral("Converting, please wait...")); };

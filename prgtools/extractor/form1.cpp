@@ -1,6 +1,7 @@
 #include "form1.h"
 
 #include "browse.h"
+#include "busywindow.h"
 #include "errorreport.h"
 #include "extraction.h"
 #include "helptext.h"
@@ -27,32 +28,6 @@ namespace slivra {
 namespace {
 const QString kIncludeLocation = QStringLiteral("IncludeLocation");
 }
-
-// The window while an extraction runs: disabled, with the busy pointer. It
-// returns to use however the extraction ends, with the focus where it was.
-class Form1::Busy {
-public:
-    explicit Busy(Form1& form) : m_form(form), m_focus(QApplication::focusWidget()) {
-        m_form.m_busy = true;
-        m_form.m_cmdConvert->setEnabled(false);
-        m_form.setEnabled(false);
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-    }
-    ~Busy() {
-        QApplication::restoreOverrideCursor();
-        m_form.setEnabled(true);
-        m_form.m_cmdConvert->setEnabled(true);
-        m_form.m_busy = false;
-        if (m_focus)
-            m_focus->setFocus(Qt::OtherFocusReason);
-    }
-    Busy(const Busy&) = delete;
-    Busy& operator=(const Busy&) = delete;
-
-private:
-    Form1& m_form;
-    QPointer<QWidget> m_focus;
-};
 
 Form1::Form1(felgrove::Prompts& prompts, QWidget* parent)
     : QWidget(parent), m_prompts(prompts), m_settings(kProgram) {
@@ -171,7 +146,7 @@ void Form1::cmdConvert_Click() {
         m_txtStd.at(int(problem->focus))->setFocus(Qt::OtherFocusReason);
         return;
     }
-    Busy busy(*this);
+    prg::BusyWindow busy(this, m_cmdConvert, m_busy);
     setStatus(QStringLiteral("Analyzing file, please wait..."));
     ExtractRequest request;
     request.input = fields.input;

@@ -39,8 +39,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    class Busy;
-
     void buildControls();
     void placeControls();
     void connectEvents();
