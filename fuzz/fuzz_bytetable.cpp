@@ -17,7 +17,7 @@
 
 namespace {
 
-// The table as the design describes it: the data bytes the window lets
+// The table written the plain way, byte by byte: the data bytes the window lets
 // through, `perRow` to a line, each line a tab, ".byte ", the values as "$"
 // and two upper-case digits joined by ",", and CR LF.
 QByteArray referenceTable(const QByteArray& file, int perRow,

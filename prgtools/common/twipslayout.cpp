@@ -23,7 +23,7 @@ bool isCaption(const QWidget* w) {
     return qobject_cast<const QLabel*>(w) || qobject_cast<const QAbstractButton*>(w);
 }
 
-// Controls whose height the design fixes and whose text must not be cut.
+// Controls whose height the layout fixes and whose text must not be cut.
 bool isRowControl(const QWidget* w) {
     return qobject_cast<const QLineEdit*>(w) || qobject_cast<const QAbstractButton*>(w) ||
            qobject_cast<const QStatusBar*>(w);

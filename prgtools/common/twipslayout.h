@@ -8,8 +8,8 @@ class QWidget;
 
 namespace prg {
 
-// Places a window's controls from design values in twips (15 twips to a
-// pixel at 100 % scale). With fonts wider or taller than the design's, the
+// Places a window's controls from layout values in twips (15 twips to a
+// pixel at 100 % scale). With fonts wider or taller than the layout's, the
 // layout grows just enough that no caption is clipped: rows move apart
 // evenly, and a caption widens into the free space beside it (a
 // right-aligned label widens to the left).
@@ -22,7 +22,7 @@ public:
     // Sets every geometry and returns the client size in pixels.
     QSize apply() const;
 
-    // Pixels per design pixel vertically (1.0 when the fonts fit).
+    // Pixels per layout pixel vertically (1.0 when the fonts fit).
     double verticalScale() const;
 
 private:

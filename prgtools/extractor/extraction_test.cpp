@@ -171,7 +171,7 @@ TEST_F(Extract, ANewLocationThatIsNotHexIsReportedPerByteAndGivesZero) {
     }
 }
 
-// The design's byte-by-byte loop, as a reference for the block-wise copy.
+// A plain byte-by-byte loop, as a reference for the block-wise copy.
 QByteArray byteByByte(const QByteArray& file, int start, int end) {
     const int load = quint8(file[0]) | (quint8(file[1]) << 8);
     start = std::max(start, load);
