@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QFile>
 #include <QString>
 #include <QStringList>
 
@@ -70,6 +71,19 @@ inline int anyAddress(const QString& text) {
 inline void expect(bool condition, const char* what) {
     if (!condition)
         fail(what);
+}
+
+// The bytes of a file; empty when it cannot be read.
+inline QByteArray contents(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Writes the input file of one run.
+inline void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
+        fail("cannot write the fuzz input");
 }
 
 } // namespace fuzz

@@ -52,17 +52,6 @@ QByteArray referenceTable(const QByteArray& file, int perRow,
     return text;
 }
 
-QByteArray contents(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
-        fuzz::fail("cannot write the fuzz input");
-}
-
 // The request the window would make, or, when the texts fail a check, one
 // built from them anyway so that every input reaches the conversion.
 nembra::ConversionRequest requestFor(const nembra::FormTexts& texts) {
@@ -94,7 +83,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     fuzz::Fields fields = fuzz::splitFields(data, size, 5);
     fields.file = fuzz::stretched(fields.file, fields.texts[4], 100000);
     const QStringList& t = fields.texts;
-    writeFile(input, fields.file);
+    fuzz::writeFile(input, fields.file);
     QFile::remove(output);
 
     const nembra::FormTexts texts{input, output, t[0], t[1] == QLatin1String("1"), t[2], t[3]};
@@ -113,8 +102,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QByteArray expected =
         referenceTable(fields.file, request.valuesPerRow, request.limit, count, restricted);
     fuzz::expect(*converted == count, "count differs from the reference");
-    fuzz::expect(contents(output) == expected, "table differs from the reference");
+    fuzz::expect(fuzz::contents(output) == expected, "table differs from the reference");
     fuzz::expect(restrictedNotice == restricted, "start-limit notice differs");
-    fuzz::expect(contents(input) == fields.file, "the input was changed");
+    fuzz::expect(fuzz::contents(input) == fields.file, "the input was changed");
     return 0;
 }

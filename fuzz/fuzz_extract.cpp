@@ -68,17 +68,6 @@ Reference reference(const QByteArray& file, int start, int end, bool location,
     return r;
 }
 
-QByteArray contents(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
-        fuzz::fail("cannot write the fuzz input");
-}
-
 // The window's checks on the texts as they stand, and as paths too.
 void checkTexts(const QString& input, const QString& output, const QStringList& texts) {
     const std::optional<slivra::InputProblem> problem =
@@ -100,7 +89,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     fuzz::Fields fields = fuzz::splitFields(data, size, 5);
     fields.file = fuzz::stretched(fields.file, fields.texts[4], 700000);
     const QStringList& texts = fields.texts;
-    writeFile(input, fields.file);
+    fuzz::writeFile(input, fields.file);
     QFile::remove(output);
     checkTexts(input, output, texts);
 
@@ -125,12 +114,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const Reference expected = reference(fields.file, request.start, request.end,
                                          request.includeLocation, request.newLocation);
     fuzz::expect(*written == expected.count, "count differs from the reference");
-    fuzz::expect(contents(output) == expected.bytes, "bytes differ from the reference");
+    fuzz::expect(fuzz::contents(output) == expected.bytes, "bytes differ from the reference");
     fuzz::expect(hexFailures == expected.hexFailures, "new-location reports differ");
     fuzz::expect(
         restrictions ==
             (expected.restrictedTo.isEmpty() ? QStringList() : QStringList{expected.restrictedTo}),
         "start restriction differs");
-    fuzz::expect(contents(input) == fields.file, "the input was changed");
+    fuzz::expect(fuzz::contents(input) == fields.file, "the input was changed");
     return 0;
 }

@@ -1,5 +1,6 @@
 #include "capture.h"
 #include "palette.h"
+#include "picture_test_util.h"
 
 #include <QRandomGenerator>
 #include <gtest/gtest.h>
@@ -10,16 +11,7 @@ using pixmoth::BytePair;
 using pixmoth::CaptureOrigin;
 using pixmoth::Picture;
 
-Picture randomPicture(quint32 seed) {
-    QRandomGenerator random(seed);
-    Picture p;
-    for (auto* array : {&p.colourData, &p.screenData})
-        for (std::size_t i = 1; i < array->size(); ++i)
-            (*array)[i] = quint8(random.bounded(256));
-    for (std::size_t i = 1; i < p.bitmapData.size(); ++i)
-        p.bitmapData[i] = quint8(random.bounded(256));
-    return p;
-}
+using pixmoth::test::randomPicture;
 
 // A picture whose every multicolour pixel shows palette colour `colour`
 // through pair 10 (screen RAM low nibble).

@@ -1,6 +1,7 @@
 #include "bits.h"
 #include "decode.h"
 #include "palette.h"
+#include "picture_test_util.h"
 
 #include <QRandomGenerator>
 #include <gtest/gtest.h>
@@ -9,16 +10,7 @@ namespace {
 
 using pixmoth::Picture;
 
-Picture randomPicture(quint32 seed) {
-    QRandomGenerator random(seed);
-    Picture p;
-    for (auto* array : {&p.colourData, &p.screenData})
-        for (std::size_t i = 1; i < array->size(); ++i)
-            (*array)[i] = quint8(random.bounded(256));
-    for (std::size_t i = 1; i < p.bitmapData.size(); ++i)
-        p.bitmapData[i] = quint8(random.bounded(256));
-    return p;
-}
+using pixmoth::test::randomPicture;
 
 TEST(Palette, NamesAndScreenColours) {
     EXPECT_EQ(pixmoth::ColourNames()[0], QLatin1String("Black"));

@@ -1,4 +1,5 @@
 #include "bytetable.h"
+#include "testfiles.h"
 
 #include "testfaults.h"
 
@@ -16,6 +17,9 @@
 
 namespace {
 
+using prg::test::contents;
+using prg::test::writeFile;
+
 using nembra::AddressWindow;
 using nembra::ConversionRequest;
 
@@ -24,17 +28,6 @@ QByteArray bytes(std::initializer_list<int> values) {
     for (int v : values)
         result.append(char(v));
     return result;
-}
-
-void writeFile(const QString& path, const QByteArray& content) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    ASSERT_EQ(file.write(content), content.size());
-}
-
-QByteArray readFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
 }
 
 // A plain oracle: the table built value by value from text.
@@ -77,7 +70,7 @@ TEST_F(ByteTable, SixBytesAtC000FourPerRowByteForByte) {
     const Run run = convert(kExample, 4);
     ASSERT_TRUE(run.count.ok());
     EXPECT_EQ(*run.count, 6);
-    EXPECT_EQ(readFile(output).toHex(' '),
+    EXPECT_EQ(contents(output).toHex(' '),
               "09 2e 62 79 74 65 20 24 41 39 2c 24 30 31 2c 24 38 44 2c 24 32 30 0d 0a "
               "09 2e 62 79 74 65 20 24 44 30 2c 24 36 30 0d 0a");
     EXPECT_TRUE(run.notices.isEmpty());
@@ -104,7 +97,7 @@ TEST_P(ByteTableRows, WritesTheTakenBytes) {
     const Run run = convert(row.prg, row.perRow, row.limit);
     ASSERT_TRUE(run.count.ok()) << run.count.failure().description.toStdString();
     EXPECT_EQ(*run.count, row.count);
-    EXPECT_EQ(readFile(output), row.text);
+    EXPECT_EQ(contents(output), row.text);
     EXPECT_EQ(run.notices, row.notices);
 }
 
@@ -204,7 +197,7 @@ TEST_P(ByteTableSizes, MatchesTheByteByByteTable) {
     ASSERT_TRUE(run.count.ok());
     const QByteArray data = prg.size() > 2 ? prg.mid(2) : QByteArray();
     EXPECT_EQ(*run.count, data.size());
-    EXPECT_TRUE(readFile(output) == expectedTable(data, perRow));
+    EXPECT_TRUE(contents(output) == expectedTable(data, perRow));
 }
 
 INSTANTIATE_TEST_SUITE_P(Boundaries, ByteTableSizes,
@@ -214,7 +207,7 @@ INSTANTIATE_TEST_SUITE_P(Boundaries, ByteTableSizes,
 TEST_F(ByteTable, ExistingOutputIsReplaced) {
     writeFile(output, QByteArray(5000, 'x'));
     ASSERT_TRUE(convert(kExample, 8).count.ok());
-    EXPECT_EQ(readFile(output), "\t.byte $A9,$01,$8D,$20,$D0,$60\r\n");
+    EXPECT_EQ(contents(output), "\t.byte $A9,$01,$8D,$20,$D0,$60\r\n");
 }
 
 // The output must never be the input: writing it would lose the PRG.
@@ -230,7 +223,7 @@ TEST_F(ByteTable, OutputNamingTheInputIsRefused) {
         ASSERT_FALSE(count.ok()) << same.toStdString();
         EXPECT_EQ(count.failure().description,
                   QLatin1String("Output file must not be the input file"));
-        EXPECT_EQ(readFile(input), kExample);
+        EXPECT_EQ(contents(input), kExample);
     }
 }
 
@@ -249,7 +242,7 @@ TEST_F(ByteTable, FailuresLoseNothing) {
         ASSERT_FALSE(count.ok()) << request.inputPath.toStdString();
         EXPECT_NE(count.failure().number, 0);
         EXPECT_EQ(count.failure().source, QLatin1String("Nembra"));
-        EXPECT_EQ(readFile(output), old);
+        EXPECT_EQ(contents(output), old);
     }
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
               QStringList{QStringLiteral("game.txt")});
@@ -286,8 +279,8 @@ TEST_F(ByteTable, AWriteFailingMidwayLosesNothing) {
         EXPECT_EQ(count->failure().number, EFBIG);
         EXPECT_EQ(count->failure().source, QLatin1String("Nembra"));
         EXPECT_TRUE(count->failure().description.contains(output));
-        EXPECT_EQ(readFile(output), old);
-        EXPECT_EQ(readFile(input), prg);
+        EXPECT_EQ(contents(output), old);
+        EXPECT_EQ(contents(input), prg);
         EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
                   (QStringList{QStringLiteral("game.prg"), QStringLiteral("game.txt")}));
     }
@@ -319,7 +312,7 @@ TEST_F(ByteTable, AnInputThatShrinksOrVanishesIsReadAsItIs) {
         ASSERT_TRUE(count.ok());
         const QByteArray data = c.keep < 0 ? prg.mid(2) : prg.left(c.keep).mid(2);
         EXPECT_EQ(*count, data.size());
-        EXPECT_TRUE(readFile(output) == expectedTable(data, 7));
+        EXPECT_TRUE(contents(output) == expectedTable(data, 7));
     }
 }
 

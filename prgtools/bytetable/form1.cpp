@@ -3,6 +3,7 @@
 #include "browse.h"
 #include "busywindow.h"
 #include "bytetable.h"
+#include "conversionflow.h"
 #include "errorreport.h"
 #include "inputchecks.h"
 #include "paths.h"
@@ -131,16 +132,7 @@ void Form1::cmdHelp_Click() {
 }
 
 void Form1::setStatus(const QString& text) {
-    m_statusPanel->setText(text);
-}
-
-void Form1::showStartLimitRestricted(const QString& loadAddress) {
-    prg::inform(m_prompts, this,
-                QStringLiteral("Start limit restricted to PRG load address $") + loadAddress);
-    // Typed addresses are lower case; so the box passes the start check of
-    // the next conversion, and the stored "LimitStart" does too.
-    m_txtStd[4]->setText(loadAddress.toLower());
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    prg::showStatus(m_statusPanel, text);
 }
 
 void Form1::cmdConvert_Click() {
@@ -157,16 +149,13 @@ void Form1::cmdConvert_Click() {
     setStatus(QStringLiteral("Analyzing file, please wait..."));
     ConversionEvents events;
     events.converting = [this] { setStatus(QStringLiteral("Converting, please wait...")); };
-    events.startLimitRestricted = [this](const QString& load) { showStartLimitRestricted(load); };
-    const prg::Outcome<qint64> converted =
-        convertToByteTable(std::get<ConversionRequest>(checked), events);
-    if (!converted) {
-        setStatus(QString());
-        prg::VisaFel(m_prompts, this, converted.failure(), QStringLiteral("Main_cmdConvert_Click"));
-        return;
-    }
-    setStatus(QStringLiteral("Conversion finished. %1 bytes converted.").arg(*converted));
-    prg::inform(m_prompts, this, QStringLiteral("Finished!"));
+    // The adjusted start is stored as "LimitStart" too, and passes the check.
+    events.startLimitRestricted = [this](const QString& load) {
+        prg::restrictStart(m_prompts, this, m_txtStd[4],
+                           QStringLiteral("Start limit restricted to PRG load address $"), load);
+    };
+    prg::reportConversion(m_prompts, this, m_statusPanel,
+                          convertToByteTable(std::get<ConversionRequest>(checked), events));
 }
 
 void Form1::connectEvents() {

@@ -45,7 +45,6 @@ private:
     void txtStd0_Change();
 
     void setStatus(const QString& text);
-    void showStartLimitRestricted(const QString& loadAddress);
 
     felgrove::Prompts& m_prompts;
     prg::SettingsStore m_settings;

@@ -1,4 +1,5 @@
 #include "form1.h"
+#include "testfiles.h"
 
 #include "recordingprompts.h"
 #include "settingsstore.h"
@@ -27,6 +28,9 @@
 
 namespace {
 
+using prg::test::contents;
+using prg::test::writeFile;
+
 using felgrove::PromptIcon;
 using felgrove::RecordingPrompts;
 
@@ -46,16 +50,6 @@ protected:
         window->show();
         QApplication::setActiveWindow(window.get());
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-    }
-
-    static void writeFile(const QString& path, const QByteArray& content) {
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(content);
-    }
-    static QByteArray readFile(const QString& path) {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
     }
 
     QLineEdit* txtStd(int index) const {
@@ -193,7 +187,7 @@ TEST_P(Form1Checks, WarnAndFocusTheBox) {
     EXPECT_EQ(prompts.messages[0].title, QLatin1String("Ostrel"));
     EXPECT_EQ(QApplication::focusWidget()->objectName(), QLatin1String(row.focus));
     EXPECT_FALSE(QFile::exists(output));
-    EXPECT_EQ(readFile(input), QByteArray::fromHex("00c0a9018d20d060"));
+    EXPECT_EQ(contents(input), QByteArray::fromHex("00c0a9018d20d060"));
     EXPECT_TRUE(window->isEnabled());
 }
 
@@ -243,7 +237,7 @@ TEST_F(Form1Test, ConversionReportsInStatusAndReturnsTheWindow) {
     EXPECT_TRUE(disabledWhileOpen);
     EXPECT_TRUE(busyWhileOpen);
     EXPECT_EQ(statusWhileOpen, QLatin1String("Conversion finished. 6 bytes converted."));
-    EXPECT_EQ(readFile(output), "\t.byte $A9,$01,$8D,$20\r\n\t.byte $D0,$60\r\n");
+    EXPECT_EQ(contents(output), "\t.byte $A9,$01,$8D,$20\r\n\t.byte $D0,$60\r\n");
     EXPECT_TRUE(window->isEnabled());
     EXPECT_TRUE(button("cmdConvert")->isEnabled());
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
@@ -263,7 +257,7 @@ TEST_F(Form1Test, StartLimitAdjustmentWritesLowerCaseAndPassesNextTime) {
               QLatin1String("Start limit restricted to PRG load address $C000"));
     EXPECT_EQ(prompts.messages[0].icon, PromptIcon::Information);
     EXPECT_EQ(boxWhenFinished, QLatin1String("c000"));
-    EXPECT_EQ(readFile(output), "\t.byte $A9,$01,$8D,$20\r\n");
+    EXPECT_EQ(contents(output), "\t.byte $A9,$01,$8D,$20\r\n");
 
     readPrg();
     EXPECT_EQ(prompts.texts(), QStringList{QStringLiteral("Finished!")});
@@ -454,7 +448,7 @@ TEST_F(Form1Test, OutputFailingAtAnyStageLosesNothing) {
         EXPECT_EQ(lines[3], QLatin1String("Main_cmdConvert_Click"));
         EXPECT_TRUE(window->isEnabled());
         EXPECT_EQ(QApplication::overrideCursor(), nullptr);
-        EXPECT_EQ(readFile(input), prg);
+        EXPECT_EQ(contents(input), prg);
         EXPECT_EQ(
             QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
             (QStringList{QStringLiteral("game.prg"), QStringLiteral("game.txt")}));
@@ -462,7 +456,7 @@ TEST_F(Form1Test, OutputFailingAtAnyStageLosesNothing) {
             EXPECT_TRUE(QFileInfo(output).isDir());
             QDir(output).removeRecursively();
         } else {
-            EXPECT_EQ(readFile(output), oldTable);
+            EXPECT_EQ(contents(output), oldTable);
         }
     }
     prompts.onMessage = {};
@@ -481,13 +475,13 @@ TEST_F(Form1Test, AnInputChangedAfterItsInspectionIsTakenAsItIsThen) {
     readPrg();
     EXPECT_EQ(prompts.texts(), QStringList{QStringLiteral("Finished!")});
     EXPECT_EQ(window->statusText(), QLatin1String("Conversion finished. 2 bytes converted."));
-    EXPECT_EQ(readFile(output), "\t.byte $A9,$01\r\n");
+    EXPECT_EQ(contents(output), "\t.byte $A9,$01\r\n");
 
     QFile::remove(input);
     readPrg();
     EXPECT_EQ(prompts.texts(), QStringList{QStringLiteral("Invalid input filename")});
     EXPECT_EQ(QApplication::focusWidget(), txtStd(0));
-    EXPECT_EQ(readFile(output), "\t.byte $A9,$01\r\n");
+    EXPECT_EQ(contents(output), "\t.byte $A9,$01\r\n");
     EXPECT_TRUE(window->isEnabled());
 }
 
@@ -504,7 +498,7 @@ TEST_F(Form1Test, PathsWithBlanksAndSwedishLetters) {
     EXPECT_EQ(setting("LatestPath"), dir.filePath(QStringLiteral("mina filer/å ä ö")));
     readPrg();
     EXPECT_EQ(prompts.texts(), QStringList{QStringLiteral("Finished!")});
-    EXPECT_EQ(readFile(proposed), "\t.byte $A9,$01,$8D,$20,$D0,$60\r\n");
+    EXPECT_EQ(contents(proposed), "\t.byte $A9,$01,$8D,$20,$D0,$60\r\n");
 }
 
 // Whatever the store holds, the window opens with it shown as stored, and

@@ -1,4 +1,5 @@
 #include "outputfile.h"
+#include "testfiles.h"
 
 #include "testfaults.h"
 
@@ -15,10 +16,8 @@
 
 namespace {
 
-QByteArray contents(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
+using prg::test::contents;
+using prg::test::writeFile;
 
 class Output : public ::testing::Test {
 protected:

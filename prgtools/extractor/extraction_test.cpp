@@ -1,4 +1,5 @@
 #include "extraction.h"
+#include "testfiles.h"
 
 #include "testfaults.h"
 
@@ -17,6 +18,9 @@
 
 namespace {
 
+using prg::test::contents;
+using prg::test::writeFile;
+
 QByteArray prg(int loadAddress, int dataBytes) {
     QByteArray bytes;
     bytes.append(char(loadAddress & 0xff));
@@ -29,17 +33,6 @@ QByteArray prg(int loadAddress, int dataBytes) {
 // The data bytes of `file` from file offset `from` on, `count` of them.
 QByteArray data(const QByteArray& file, int from, int count) {
     return file.mid(from, count);
-}
-
-QByteArray contents(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    ASSERT_EQ(file.write(bytes), bytes.size());
 }
 
 struct Extracted {

@@ -2,6 +2,7 @@
 
 #include "browse.h"
 #include "busywindow.h"
+#include "conversionflow.h"
 #include "errorreport.h"
 #include "extraction.h"
 #include "helptext.h"
@@ -54,9 +55,7 @@ QString Form1::statusText() const {
 }
 
 void Form1::setStatus(const QString& text) {
-    m_statusPanel->setText(text);
-    // The extraction runs inside the click; show the text at once.
-    m_statusPanel->repaint();
+    prg::showStatus(m_statusPanel, text);
 }
 
 void Form1::Form_Load() {
@@ -129,15 +128,6 @@ void Form1::cmdBrowse_Click() {
     m_txtStd[1]->setFocus(Qt::OtherFocusReason);
 }
 
-void Form1::restrictStart(const QString& loadAddress) {
-    prg::inform(m_prompts, this,
-                QStringLiteral("Extract start restricted to PRG load address $") + loadAddress);
-    // Lower case, as typed addresses are: the next extraction passes the
-    // start check without retyping.
-    m_txtStd[4]->setText(loadAddress.toLower());
-    QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-}
-
 void Form1::cmdConvert_Click() {
     const ExtractFields fields{m_txtStd[0]->text(), m_txtStd[1]->text(), m_txtStd[4]->text(),
                                m_txtStd[5]->text()};
@@ -158,18 +148,14 @@ void Form1::cmdConvert_Click() {
     request.newLocation = m_txtStd[2]->text();
     ExtractHooks hooks;
     hooks.converting = [this] { setStatus(QStringLiteral("Converting, please wait...")); };
-    hooks.startRestricted = [this](const QString& load) { restrictStart(load); };
+    hooks.startRestricted = [this](const QString& load) {
+        prg::restrictStart(m_prompts, this, m_txtStd[4],
+                           QStringLiteral("Extract start restricted to PRG load address $"), load);
+    };
     hooks.hexFailure = [this](const prg::Failure& failure) {
         prg::VisaFel(m_prompts, this, failure, QStringLiteral("Main_HexToDec"));
     };
-    const prg::Outcome<qint64> converted = extractRange(request, hooks);
-    if (!converted) {
-        setStatus(QString());
-        prg::VisaFel(m_prompts, this, converted.failure(), QStringLiteral("Main_cmdConvert_Click"));
-        return;
-    }
-    setStatus(QStringLiteral("Conversion finished. %1 bytes converted.").arg(*converted));
-    prg::inform(m_prompts, this, QStringLiteral("Finished!"));
+    prg::reportConversion(m_prompts, this, m_statusPanel, extractRange(request, hooks));
 }
 
 void Form1::cmdHelp_Click() {

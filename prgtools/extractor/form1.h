@@ -53,7 +53,6 @@ private:
     void cmdHelp_Click();
     void cmdExit_Click();
     void setStatus(const QString& text);
-    void restrictStart(const QString& loadAddress);
 
     felgrove::Prompts& m_prompts;
     prg::SettingsStore m_settings;

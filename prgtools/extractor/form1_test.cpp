@@ -1,4 +1,5 @@
 #include "form1.h"
+#include "testfiles.h"
 
 #include "recordingprompts.h"
 #include "settingsstore.h"
@@ -26,21 +27,13 @@
 
 namespace {
 
+using prg::test::contents;
+using prg::test::writeFile;
+
 using felgrove::PromptIcon;
 using felgrove::RecordingPrompts;
 
 const QString kApp = QStringLiteral("Slivra");
-
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-QByteArray contents(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
 
 QString focusName() {
     const QWidget* focus = QApplication::focusWidget();
