@@ -6,8 +6,14 @@ scripts/deps.sh
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build build
 export QT_QPA_PLATFORM=offscreen
+ran=0
 for b in build/bench/*_bench; do
     [ -x "$b" ] || continue
     echo "== $(basename "$b")"
     "$b" "$@"
+    ran=$((ran + 1))
 done
+if [ "$ran" -eq 0 ]; then
+    echo "No benchmark was built in build/bench/." >&2
+    exit 1
+fi

@@ -11,8 +11,8 @@ scripts/deps.sh --fuzz
 
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DFELGROVE_FUZZ=ON -DFELGROVE_BENCHMARKS=OFF >/dev/null
-targets=$(sed -n 's/^felgrove_add_fuzz(\([a-z_]*\).*/\1/p' fuzz/CMakeLists.txt)
-cmake --build build-fuzz --target $(for t in $targets; do echo "fuzz_$t"; done)
+cmake --build build-fuzz --target fuzz_all
+targets=$(cat build-fuzz/fuzz/targets.txt)
 
 export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1

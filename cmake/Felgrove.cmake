@@ -7,7 +7,7 @@ function(felgrove_add_program name)
     cmake_parse_arguments(P "" "" "SOURCES;LIBS" ${ARGN})
     add_executable(${name} ${P_SOURCES} ${PROJECT_SOURCE_DIR}/packaging/icons.qrc)
     set_target_properties(${name} PROPERTIES AUTORCC ON)
-    target_link_libraries(${name} PRIVATE ${P_LIBS} felgrove_dialogs)
+    target_link_libraries(${name} PRIVATE ${P_LIBS} felgrove_desktop)
     set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
 endfunction()
 
@@ -15,6 +15,9 @@ endfunction()
 # One test executable (GoogleTest or Qt Test), run by ctest on Qt's offscreen
 # platform. Tests build beside the code they test.
 function(felgrove_add_test name)
+    if(NOT BUILD_TESTING)
+        return()
+    endif()
     cmake_parse_arguments(T "" "" "SOURCES;LIBS;ARGS" ${ARGN})
     add_executable(${name} ${T_SOURCES})
     target_link_libraries(${name} PRIVATE ${T_LIBS})

@@ -1,6 +1,5 @@
 #include "decode.h"
 
-#include "bits.h"
 #include "palette.h"
 
 namespace pixmoth {
@@ -20,12 +19,6 @@ int GetColour(const Picture& picture, int whatColour, int iDataByte) {
     default:
         return picture.colourData[std::size_t(cell)] & 15;
     }
-}
-
-int AnalyzeBits(const Picture& picture, const QString& sBits, int iNum, int iDataByte) {
-    const QString pair = (iNum >= 1 && iNum <= 4) ? sBits.mid(2 * (iNum - 1), 2) : QString();
-    const int colour = GetColour(picture, BinToDec(pair), iDataByte);
-    return (colour >= 0 && colour <= 15) ? colour : 0;
 }
 
 QImage renderPicture(const Picture& picture, int magnification) {

@@ -30,12 +30,8 @@ constexpr int cellOfByte(int n) {
 // give 0.
 int GetColour(const Picture& picture, int whatColour, int iDataByte);
 
-// The palette index of bit pair `iNum` (1..4) of the binary text `sBits` of
-// bitmap byte `iDataByte`; 0 for any other pair number.
-int AnalyzeBits(const Picture& picture, const QString& sBits, int iNum, int iDataByte);
-
 // The palette index of pair `pair` of bitmap byte `n` read straight from the
-// bytes; the same answer as AnalyzeBits(DecToBin(bitmapData[n]), pair, n).
+// bytes: bits 7-6 for pair 1 down to bits 1-0 for pair 4.
 inline int pairColour(const Picture& picture, int n, int pair) {
     const int bits = (picture.bitmapData[std::size_t(n)] >> (8 - 2 * pair)) & 3;
     return GetColour(picture, bits, n);

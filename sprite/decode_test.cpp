@@ -1,4 +1,4 @@
-#include "bits.h"
+#include "bitstrings.h"
 #include "decode.h"
 #include "palette.h"
 #include "picture_test_util.h"

@@ -1,4 +1,4 @@
-#include "bits.h"
+#include "bitstrings.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,11 @@
 #pragma once
 
+// The picture decoding done the long way, through binary digit strings and
+// decimal number texts: the plain reference that the tests hold the fast
+// bit arithmetic of the program against.
+
+#include "picture.h"
+
 #include <QString>
 #include <QtGlobal>
 
@@ -21,5 +27,9 @@ bool IsWholeNumber(const QString& text);
 // a fractional part and `addOneIfDecimals` is set ("2,25" -> 2 or 3; "3.0"
 // -> 3 or 4). Every "," in `strVal` becomes "." first.
 qint32 SkippaDecimaler(QString& strVal, bool addOneIfDecimals);
+
+// The palette index of bit pair `iNum` (1..4) of the binary text `sBits` of
+// bitmap byte `iDataByte`; 0 for any other pair number.
+int AnalyzeBits(const Picture& picture, const QString& sBits, int iNum, int iDataByte);
 
 } // namespace pixmoth

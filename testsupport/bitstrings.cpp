@@ -1,4 +1,6 @@
-#include "bits.h"
+#include "bitstrings.h"
+
+#include "decode.h"
 
 namespace pixmoth {
 
@@ -32,6 +34,12 @@ qint32 SkippaDecimaler(QString& strVal, bool addOneIfDecimals) {
     if (dot < 0)
         return strVal.toInt();
     return strVal.left(dot).toInt() + (addOneIfDecimals ? 1 : 0);
+}
+
+int AnalyzeBits(const Picture& picture, const QString& sBits, int iNum, int iDataByte) {
+    const QString pair = (iNum >= 1 && iNum <= 4) ? sBits.mid(2 * (iNum - 1), 2) : QString();
+    const int colour = GetColour(picture, BinToDec(pair), iDataByte);
+    return (colour >= 0 && colour <= 15) ? colour : 0;
 }
 
 } // namespace pixmoth
