@@ -10,7 +10,7 @@ packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl
 case "${1:-}" in
     --display) packages+=(xvfb xauth) ;;
     --fuzz) packages+=(clang libclang-rt-14-dev) ;;
-    --package) packages+=(dpkg-dev file) ;;
+    --package) packages+=(dpkg-dev file lintian) ;;
 esac
 
 missing=()
