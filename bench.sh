@@ -3,7 +3,7 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 scripts/deps.sh
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+scripts/configure.sh
 cmake --build build
 export QT_QPA_PLATFORM=offscreen
 ran=0

@@ -1,14 +1,13 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything with warnings as errors and runs
 # every test headless (Qt's offscreen platform).
-#   ./test.sh              the normal build, in build/
+#   ./test.sh              the normal build, in build/ (shared with run.sh)
 #   ./test.sh --sanitize   the whole suite under AddressSanitizer and
 #                          UndefinedBehaviorSanitizer, in build-sanitize/
 set -euo pipefail
 cd "$(dirname "$0")"
 
 build=build
-options=(-DCMAKE_BUILD_TYPE=Release)
 if [ "${1:-}" = "--sanitize" ]; then
     build=build-sanitize
     options=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DFELGROVE_SANITIZE=ON -DFELGROVE_BENCHMARKS=OFF)
@@ -22,7 +21,11 @@ fi
 
 scripts/deps.sh
 
-cmake -S . -B "$build" -G Ninja -DFELGROVE_WERROR=ON "${options[@]}" >/dev/null
+if [ "$build" = build ]; then
+    scripts/configure.sh # the build folder and options that run.sh uses too
+else
+    cmake -S . -B "$build" -G Ninja -DFELGROVE_WERROR=ON "${options[@]}" >/dev/null
+fi
 cmake --build "$build"
 
 export QT_QPA_PLATFORM=offscreen

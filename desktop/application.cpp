@@ -8,8 +8,9 @@ namespace felgrove {
 void setUpApplication(QApplication& app, const QString& name) {
     QApplication::setOrganizationName(QStringLiteral("Felgrove"));
     QApplication::setApplicationName(name);
-    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.felgrove.") + name);
-    // The same SVG the desktop entry names, compiled into the program.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.felgrove.") + name.toLower());
+    // The same SVG the desktop entry names, compiled into the program. Ids
+    // are all lower case ("org.example.felgrove.pixmoth").
     app.setWindowIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(name)));
 }
 

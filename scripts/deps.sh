@@ -5,11 +5,12 @@ set -euo pipefail
 
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
           libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core xxd
-          libqt6svg6 desktop-file-utils appstream)
+          libqt6svg6 desktop-file-utils appstream
+          64tass cc65 xa65 dasm) # the cross-assemblers of the integration test
 case "${1:-}" in
     --display) packages+=(xvfb xauth) ;;
     --fuzz) packages+=(clang libclang-rt-14-dev) ;;
-    --package) packages+=(dpkg-dev file) ;;
+    --package) packages+=(dpkg-dev file lintian) ;;
 esac
 
 missing=()

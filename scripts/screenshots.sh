@@ -16,7 +16,7 @@ if [ ${#need[@]} -gt 0 ]; then
     DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${need[@]}" >/dev/null
 fi
 
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+scripts/configure.sh
 cmake --build build --target Pixmoth Slivra Nembra >/dev/null
 
 out=docs/screenshots

@@ -5,6 +5,7 @@
 #include "palette.h"
 #include "pictureview.h"
 #include "prompts.h"
+#include "samplepicture.h"
 #include "texts.h"
 #include "windowlayout.h"
 
@@ -98,7 +99,8 @@ void MainWindow::UpdateStatusText() {
 
 void MainWindow::mnuLoad_Click() {
     const QString path = prompts_.openFileName(
-        this, loadDialogTitle(), QCoreApplication::applicationDirPath(), loadDialogFilter());
+        this, loadDialogTitle(), programFilesFolder(QCoreApplication::applicationDirPath()),
+        loadDialogFilter());
     if (path.isEmpty())
         return;
     // Repaint what the dialog covered before the work starts.

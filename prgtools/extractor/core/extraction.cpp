@@ -18,16 +18,6 @@ namespace {
 
 constexpr qint64 kBlockSize = 256 * 1024;
 
-quint8 locationByte(const QString& digits,
-                    const std::function<void(const prg::Failure&)>& hexFailure) {
-    const prg::Outcome<qint32> value = prg::HexToDec(digits, kProgram);
-    if (value)
-        return quint8(*value);
-    if (hexFailure)
-        hexFailure(value.failure());
-    return 0;
-}
-
 // Refusals made before either file is opened.
 prg::Status checkPaths(const ExtractRequest& request) {
     if (!prg::isExistingFile(request.input))
@@ -109,7 +99,8 @@ private:
         }
         if (!m_request.includeLocation)
             return std::nullopt;
-        const LocationBytes bytes = newLocationBytes(m_request.newLocation, m_hooks.hexFailure);
+        // Checked before anything was opened.
+        const LocationBytes bytes = newLocationBytes(m_request.newLocation).value();
         const char pair[2] = {char(bytes.low), char(bytes.high)};
         return m_output.write(pair, 2);
     }
@@ -157,15 +148,18 @@ private:
 
 } // namespace
 
-LocationBytes newLocationBytes(const QString& text,
-                               const std::function<void(const prg::Failure&)>& hexFailure) {
-    LocationBytes bytes;
-    bytes.low = locationByte(text.right(2), hexFailure);
-    bytes.high = locationByte(text.left(2), hexFailure);
-    return bytes;
+std::optional<LocationBytes> newLocationBytes(const QString& text) {
+    if (text.isEmpty() || text.size() > 4)
+        return std::nullopt;
+    const prg::Outcome<qint32> address = prg::HexToDec(text, kProgram);
+    if (!address)
+        return std::nullopt;
+    return LocationBytes{quint8(*address & 0xff), quint8(*address >> 8)};
 }
 
 prg::Outcome<qint64> extractRange(const ExtractRequest& request, const ExtractHooks& hooks) {
+    if (request.includeLocation && !newLocationBytes(request.newLocation))
+        return prg::Failure{EINVAL, QStringLiteral("Invalid new location address"), kProgram};
     if (prg::Status refused = checkPaths(request))
         return *refused;
     QFile input(request.input);

@@ -6,6 +6,7 @@
 #include <QtGlobal>
 
 #include <functional>
+#include <optional>
 
 namespace slivra {
 
@@ -29,19 +30,17 @@ struct ExtractHooks {
     // The start lay before the PRG's load address (four upper-case digits,
     // "C000"); the extraction starts at the load address instead.
     std::function<void(const QString& loadAddress)> startRestricted;
-    // A new-location text that is not hexadecimal; the byte becomes 0.
-    std::function<void(const prg::Failure&)> hexFailure;
 };
 
-// The two new location bytes from the first and the last two characters of
-// the typed text: "5800" gives 00 58, "801" gives 01 80, "5" gives 05 05 and
-// the empty text 00 00. A part that is not hexadecimal is reported and gives 0.
+// The two new location bytes, low byte first, of the address that the typed
+// text gives as a number: 1 to 4 hexadecimal digits in either case, so "801"
+// is $0801 (01 08) and "C000" is $C000 (00 C0). Any other text (empty, with
+// blanks, five digits, "zz") gives no bytes.
 struct LocationBytes {
     quint8 low = 0;
     quint8 high = 0;
 };
-LocationBytes newLocationBytes(const QString& text,
-                               const std::function<void(const prg::Failure&)>& hexFailure);
+std::optional<LocationBytes> newLocationBytes(const QString& text);
 
 // Copies the data bytes of `input` whose C64 addresses lie in start..end into
 // `output`, behind the new location bytes when they are included and the
@@ -49,8 +48,9 @@ LocationBytes newLocationBytes(const QString& text,
 // data. Reading stops at the first byte past the range. The input is read in
 // blocks, so memory use does not depend on the file's size.
 //
-// An output that names the input (however spelt) or is not an ordinary file
-// is refused before anything is opened. The output replaces an existing file
+// An output that names the input (however spelt) or is not an ordinary file,
+// and a new location that gives no location bytes while they are included,
+// are refused before anything is opened. The output replaces an existing file
 // only when it is complete; after a failure the old file is as it was.
 // Returns the number of data bytes written.
 prg::Outcome<qint64> extractRange(const ExtractRequest& request, const ExtractHooks& hooks);

@@ -38,7 +38,6 @@ QByteArray data(const QByteArray& file, int from, int count) {
 struct Extracted {
     prg::Outcome<qint64> result = prg::Failure{};
     QStringList restrictions;
-    int hexFailures = 0;
     int convertingCalls = 0;
 };
 
@@ -54,10 +53,6 @@ protected:
         slivra::ExtractHooks hooks;
         hooks.converting = [&run] { ++run.convertingCalls; };
         hooks.startRestricted = [&run](const QString& load) { run.restrictions << load; };
-        hooks.hexFailure = [&run](const prg::Failure& failure) {
-            EXPECT_EQ(failure.source, QLatin1String("Slivra"));
-            ++run.hexFailures;
-        };
         const slivra::ExtractRequest request{
             in(), output.isEmpty() ? out() : output, start, end, location, newLocation};
         run.result = slivra::extractRange(request, hooks);
@@ -117,11 +112,11 @@ const RangeCase kRangeCases[] = {
     {"one byte", QByteArray("\x01", 1), 0x0000, 0xffff, true, "6000", {}, 0, nullptr},
     {"empty file", QByteArray(), 0x0000, 0xffff, true, "6000", {}, 0, nullptr},
     {"new location of three digits", kBitmap, 0x5800, 0x5800, true, "801",
-     QByteArray("\x01\x80", 2) + data(kBitmap, 2, 1), 1, nullptr},
+     QByteArray("\x01\x08", 2) + data(kBitmap, 2, 1), 1, nullptr},
     {"new location of one digit", kBitmap, 0x5800, 0x5800, true, "5",
-     QByteArray("\x05\x05", 2) + data(kBitmap, 2, 1), 1, nullptr},
-    {"empty new location", kBitmap, 0x5800, 0x5800, true, "",
-     QByteArray("\x00\x00", 2) + data(kBitmap, 2, 1), 1, nullptr},
+     QByteArray("\x05\x00", 2) + data(kBitmap, 2, 1), 1, nullptr},
+    {"new location not used without location bytes", kBitmap, 0x5800, 0x5800, false, "zz",
+     data(kBitmap, 2, 1), 1, nullptr},
     {"upper-case new location", kBitmap, 0x5800, 0x5800, true, "C0DE",
      QByteArray("\xde\xc0", 2) + data(kBitmap, 2, 1), 1, nullptr},
 };
@@ -138,30 +133,19 @@ TEST_F(Extract, WritesTheBytesOfTheAddressWindow) {
         EXPECT_EQ(run.restrictions, c.restrictedTo
                                         ? QStringList{QString::fromLatin1(c.restrictedTo)}
                                         : QStringList{});
-        EXPECT_EQ(run.hexFailures, 0);
         EXPECT_EQ(run.convertingCalls, 1);
         EXPECT_EQ(contents(in()), c.input); // the input is only read
     }
 }
 
-TEST_F(Extract, ANewLocationThatIsNotHexIsReportedPerByteAndGivesZero) {
+// A new location that gives no address is refused before anything is opened.
+TEST_F(Extract, ANewLocationThatIsNoAddressIsRefused) {
     writeFile(in(), kBitmap);
-    const struct {
-        const char* text;
-        QByteArray bytes;
-        int failures;
-    } cases[] = {{"zz", QByteArray(2, '\0'), 2},
-                 {"zz58", QByteArray("\x58\x00", 2), 1},
-                 {"58zz", QByteArray("\x00\x58", 2), 1},
-                 {" 5", QByteArray(2, '\0'), 2}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.text);
-        const Extracted run = extract(0x5800, 0x5800, true, QString::fromLatin1(c.text));
-        ASSERT_TRUE(run.result.ok());
-        EXPECT_EQ(run.hexFailures, c.failures);
-        EXPECT_EQ(contents(out()).left(2), c.bytes);
-        EXPECT_EQ(contents(out()).size(), 3);
-    }
+    const Extracted run = extract(0x5800, 0x5800, true, QStringLiteral("zz"));
+    ASSERT_FALSE(run.result.ok());
+    EXPECT_EQ(run.result.failure().description, QLatin1String("Invalid new location address"));
+    EXPECT_EQ(run.convertingCalls, 0);
+    EXPECT_FALSE(QFile::exists(out()));
 }
 
 // A plain byte-by-byte loop, as a reference for the block-wise copy.
@@ -347,21 +331,25 @@ TEST_F(Extract, AnInputThatShrinksOrVanishesIsReadAsItIs) {
     EXPECT_TRUE(large.mid(2).startsWith(written));
 }
 
-TEST(NewLocationBytes, TakeTheFirstAndLastTwoCharacters) {
+TEST(NewLocationBytes, ReadOneToFourHexDigitsAsANumber) {
     const struct {
         const char* text;
-        int low;
+        int low; // -1: no address
         int high;
-    } cases[] = {{"5800", 0x00, 0x58}, {"801", 0x01, 0x80},  {"5", 0x05, 0x05},
-                 {"", 0x00, 0x00},     {"ffff", 0xff, 0xff}, {"FfeE", 0xee, 0xff}};
+    } cases[] = {{"5800", 0x00, 0x58}, {"801", 0x01, 0x08},  {"5", 0x05, 0x00},
+                 {"ffff", 0xff, 0xff}, {"FfeE", 0xee, 0xff}, {"0000", 0x00, 0x00},
+                 {"", -1, 0},          {"zz", -1, 0},        {"10000", -1, 0},
+                 {" 5", -1, 0},        {"5 ", -1, 0},        {"-1", -1, 0},
+                 {"0x1", -1, 0},       {"$801", -1, 0}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
-        int failures = 0;
-        const slivra::LocationBytes bytes = slivra::newLocationBytes(
-            QString::fromLatin1(c.text), [&failures](const prg::Failure&) { ++failures; });
-        EXPECT_EQ(bytes.low, c.low);
-        EXPECT_EQ(bytes.high, c.high);
-        EXPECT_EQ(failures, 0);
+        const std::optional<slivra::LocationBytes> bytes =
+            slivra::newLocationBytes(QString::fromLatin1(c.text));
+        ASSERT_EQ(bytes.has_value(), c.low >= 0);
+        if (!bytes)
+            continue;
+        EXPECT_EQ(bytes->low, c.low);
+        EXPECT_EQ(bytes->high, c.high);
     }
 }
 

@@ -1,5 +1,6 @@
 #include "inputchecks.h"
 
+#include "extraction.h"
 #include "hex.h"
 #include "paths.h"
 
@@ -31,6 +32,8 @@ std::optional<InputProblem> checkInputs(const ExtractFields& fields) {
         return problem("Invalid limit start address", Box::Start);
     if (!prg::Kontrollera4HEX(fields.end))
         return problem("Invalid limit end address", Box::End);
+    if (fields.includeLocation && !newLocationBytes(fields.newLocation))
+        return problem("Invalid new location address", Box::NewLocation);
     // Replacing the output would destroy the input before it was read.
     if (prg::isSameFile(fields.input, fields.output))
         return problem("Output file must not be the input file", Box::Output);

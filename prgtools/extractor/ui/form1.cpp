@@ -129,8 +129,9 @@ void Form1::cmdBrowse_Click() {
 }
 
 void Form1::cmdConvert_Click() {
-    const ExtractFields fields{m_txtStd[0]->text(), m_txtStd[1]->text(), m_txtStd[4]->text(),
-                               m_txtStd[5]->text()};
+    const ExtractFields fields{m_txtStd[0]->text(),        m_txtStd[1]->text(),
+                               m_txtStd[4]->text(),        m_txtStd[5]->text(),
+                               m_chkLocation->isChecked(), m_txtStd[2]->text()};
     if (const std::optional<InputProblem> problem = checkInputs(fields)) {
         prg::warn(m_prompts, this, problem->message);
         m_txtStd.at(int(problem->focus))->setFocus(Qt::OtherFocusReason);
@@ -144,16 +145,13 @@ void Form1::cmdConvert_Click() {
     // Both passed the four-digit check, so neither conversion can fail.
     request.start = prg::HexToDec(fields.start, kProgram).value();
     request.end = prg::HexToDec(fields.end, kProgram).value();
-    request.includeLocation = m_chkLocation->isChecked();
-    request.newLocation = m_txtStd[2]->text();
+    request.includeLocation = fields.includeLocation;
+    request.newLocation = fields.newLocation;
     ExtractHooks hooks;
     hooks.converting = [this] { setStatus(QStringLiteral("Converting, please wait...")); };
     hooks.startRestricted = [this](const QString& load) {
         prg::restrictStart(m_prompts, this, m_txtStd[4],
                            QStringLiteral("Extract start restricted to PRG load address $"), load);
-    };
-    hooks.hexFailure = [this](const prg::Failure& failure) {
-        prg::VisaFel(m_prompts, this, failure, QStringLiteral("Main_HexToDec"));
     };
     prg::reportConversion(m_prompts, this, m_statusPanel, extractRange(request, hooks));
 }

@@ -246,6 +246,7 @@ TEST_F(Window, InputChecksWarnInOrderAndFocusTheirBox) {
         QString in, out, start, end;
         const char* message;
         const char* focus;
+        const char* newLocation = nullptr; // nullptr: location bytes off
     } cases[] = {
         {"no input", {}, output(), "5800", "5809", "Input filename is missing", "txtStd0"},
         {"input vanished", missing, output(), "5800", "5809", "Invalid input filename", "txtStd0"},
@@ -263,6 +264,10 @@ TEST_F(Window, InputChecksWarnInOrderAndFocusTheirBox) {
         {"upper-case start", input(), output(), "C000", "c001", "Invalid limit start address",
          "txtStd4"},
         {"short end", input(), output(), "5800", "580", "Invalid limit end address", "txtStd5"},
+        {"new location not hexadecimal", input(), output(), "5800", "5809",
+         "Invalid new location address", "txtStd2", "zz"},
+        {"empty new location", input(), output(), "5800", "5809", "Invalid new location address",
+         "txtStd2", ""},
         {"output is the input", input(), link, "5800", "5809",
          "Output file must not be the input file", "txtStd1"},
         {"output is a hard link to the input", input(), hard, "5800", "5809",
@@ -272,6 +277,8 @@ TEST_F(Window, InputChecksWarnInOrderAndFocusTheirBox) {
         SCOPED_TRACE(c.name);
         prompts.clear();
         fill(c.in, c.out, c.start, c.end);
+        child<QCheckBox>("chkLocation")->setChecked(c.newLocation != nullptr);
+        box(2)->setText(QString::fromLatin1(c.newLocation));
         child("cmdHelp")->setFocus();
         click("cmdConvert");
         ASSERT_EQ(prompts.messages.size(), 1u);
@@ -348,22 +355,15 @@ TEST_F(Window, StartRestrictionWritesTheLoadAddressInLowerCase) {
     EXPECT_EQ(contents(output()), QByteArray::fromHex("a900"));
 }
 
-TEST_F(Window, NewLocationThatIsNotHexIsReportedAndWritesZeros) {
+TEST_F(Window, NewLocationIsWrittenLowByteFirst) {
     open();
     writeFile(input(), bitmap);
     fill(input(), output(), QStringLiteral("5800"), QStringLiteral("5800"));
     child<QCheckBox>("chkLocation")->setChecked(true);
-    box(2)->setText(QStringLiteral("zz"));
+    box(2)->setText(QStringLiteral("801"));
     click("cmdConvert");
-    ASSERT_EQ(prompts.messages.size(), 3u);
-    for (int i : {0, 1}) {
-        const QStringList lines = prompts.messages[i].text.split(QLatin1String("\r\n"));
-        ASSERT_EQ(lines.size(), 4);
-        EXPECT_EQ(lines[2], kApp);
-        EXPECT_EQ(lines[3], QLatin1String("Main_HexToDec"));
-    }
-    EXPECT_EQ(prompts.messages[2].text, QLatin1String("Finished!"));
-    EXPECT_EQ(contents(output()), QByteArray::fromHex("000000"));
+    EXPECT_EQ(prompts.texts(), QStringList{QStringLiteral("Finished!")});
+    EXPECT_EQ(contents(output()), QByteArray::fromHex("010800"));
 }
 
 TEST_F(Window, RunTimeFailureIsReportedAndTheWindowStaysUsable) {
