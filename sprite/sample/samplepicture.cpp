@@ -1,8 +1,5 @@
 #include "samplepicture.h"
 
-#include <QDir>
-#include <QFileInfo>
-
 #include <cmath>
 
 namespace pixmoth {
@@ -158,16 +155,6 @@ QByteArray samplePictureBytes() {
     Picture picture;
     encodeCanvas(sampleCanvas(), picture);
     return pictureFileBytes(picture, 0x5800);
-}
-
-QString programFilesFolder(const QString& programFolder) {
-    const QDir folder(programFolder);
-    if (QFileInfo(folder.filePath(kSampleFileName)).isFile())
-        return programFolder;
-    const QFileInfo data(folder.filePath(QStringLiteral("../share/pixmoth")));
-    if (data.isDir())
-        return QDir::cleanPath(data.absoluteFilePath());
-    return programFolder;
 }
 
 } // namespace pixmoth

@@ -29,14 +29,4 @@ Canvas sampleCanvas();
 // The sample picture as a 10050-byte picture file.
 QByteArray samplePictureBytes();
 
-// The file name of the sample picture beside the program's files.
-inline const QString kSampleFileName = QStringLiteral("sample.prg");
-
-// The folder that holds the program's files, where File > Load starts, for
-// the program in `programFolder`: that folder itself when the sample picture
-// lies there (the build's bin folder), else the data folder
-// ../share/pixmoth beside it when that exists (an installed program in
-// <prefix>/bin), else the program's folder.
-QString programFilesFolder(const QString& programFolder);
-
 } // namespace pixmoth

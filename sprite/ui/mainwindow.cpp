@@ -5,7 +5,7 @@
 #include "palette.h"
 #include "pictureview.h"
 #include "prompts.h"
-#include "samplepicture.h"
+#include "programfolder.h"
 #include "texts.h"
 #include "windowlayout.h"
 
