@@ -2,6 +2,7 @@
 
 #include "captureframe.h"
 #include "decode.h"
+#include "filedrop.h"
 #include "palette.h"
 #include "pictureview.h"
 #include "prompts.h"
@@ -11,6 +12,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDropEvent>
 #include <QFrame>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -54,6 +56,7 @@ MainWindow::MainWindow(felgrove::Prompts& prompts, QWidget* parent)
     UpdateStatusText();
     PlaceCapturePreview();
     connectHandlers();
+    setAcceptDrops(true);
     // Arrow keys move the capture box whichever control has the focus.
     qApp->installEventFilter(this);
 }
@@ -99,8 +102,11 @@ void MainWindow::UpdateStatusText() {
 void MainWindow::mnuLoad_Click() {
     const QString path = prompts_.openFileName(
         this, loadDialogTitle(), QCoreApplication::applicationDirPath(), loadDialogFilter());
-    if (path.isEmpty())
-        return;
+    if (!path.isEmpty())
+        loadPicture(path);
+}
+
+void MainWindow::loadPicture(const QString& path) {
     // Repaint what the dialog covered before the work starts.
     c_.picStd->repaint();
     letPaintsRun();
@@ -246,6 +252,30 @@ void MainWindow::cmdGenerate_Click() {
         DrawCapturePic();
     }
     ResultWindow::showResult(frmResult_, this, sprite.text);
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+    dragMoveEvent(event);
+}
+
+void MainWindow::dragMoveEvent(QDragMoveEvent* event) {
+    if (felgrove::droppedLocalFile(event->mimeData()).isEmpty())
+        event->ignore();
+    else
+        event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+    const QString path = felgrove::droppedLocalFile(event->mimeData());
+    if (path.isEmpty()) {
+        event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+    // The file manager waits for the drop to end: the load, with its
+    // messages, runs once it has.
+    QMetaObject::invokeMethod(
+        this, [this, path] { loadPicture(path); }, Qt::QueuedConnection);
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {

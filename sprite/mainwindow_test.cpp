@@ -1,4 +1,5 @@
 #include "decode.h"
+#include "droptest.h"
 #include "mainwindow.h"
 #include "pictureview.h"
 #include "recordingprompts.h"
@@ -265,6 +266,43 @@ TEST_F(Window, RefusesFilesOfAnyOtherSize) {
         EXPECT_EQ(drawn(), shown); // the previous picture drawn again
     }
 }
+
+struct PictureDrop {
+    felgrove::test::Drag drag;
+    bool taken;
+};
+
+class DropOnWindow : public Window, public ::testing::WithParamInterface<PictureDrop> {};
+
+// A picture dropped anywhere on the window loads as by File > Load, with the
+// same message for a wrong size; anything but one local file is refused.
+TEST_P(DropOnWindow, LoadsOneLocalFileAsFileLoadDoes) {
+    const QByteArray bytes = randomBytes(pixmoth::kShortPictureSize, 11);
+    const QString good = write(bytes);
+    const QString wrongSize = write(QByteArray(10049, '\1'));
+    for (QWidget* target :
+         {static_cast<QWidget*>(window.get()), static_cast<QWidget*>(window->controls().picStd)}) {
+        for (const QString& path : {wrongSize, good}) {
+            prompts.clear();
+            const auto mime = felgrove::test::dragData(GetParam().drag, path);
+            EXPECT_EQ(felgrove::test::dragAndDrop(target, mime.get()), GetParam().taken);
+            EXPECT_EQ(prompts.messages.size(), GetParam().taken && path == wrongSize ? 1u : 0u);
+        }
+        EXPECT_EQ(window->state().PictureLoaded, GetParam().taken);
+        EXPECT_TRUE(prompts.fileRequests.empty()); // no dialog
+    }
+    Picture expected;
+    if (GetParam().taken)
+        pixmoth::loadPictureBytes(bytes, expected);
+    EXPECT_EQ(window->picture(), expected);
+}
+
+using felgrove::test::Drag;
+INSTANTIATE_TEST_SUITE_P(Drops, DropOnWindow,
+                         ::testing::Values(PictureDrop{Drag::OneLocalFile, true},
+                                           PictureDrop{Drag::TwoFiles, false},
+                                           PictureDrop{Drag::RemoteAddress, false},
+                                           PictureDrop{Drag::PlainText, false}));
 
 TEST_F(Window, AWrongSizeBeforeAnyPictureLeavesTheListsOff) {
     load(write(QByteArray(10049, '\1')));

@@ -1,4 +1,6 @@
 #include "form1.h"
+
+#include "droptest.h"
 #include "testfiles.h"
 
 #include "recordingprompts.h"
@@ -376,9 +378,14 @@ TEST_F(Form1Test, BrowseCancelChangesNothing) {
     EXPECT_TRUE(prompts.messages.empty());
 }
 
-TEST_F(Form1Test, InputPathShowsThePrgInfo) {
+TEST_F(Form1Test, InputPathTypedOrDroppedShowsThePrgInfo) {
     open();
-    txtStd(0)->setText(input);
+    // A file dropped from a file manager gives its path, as if typed.
+    const auto file = felgrove::test::dragData(felgrove::test::Drag::OneLocalFile, input);
+    EXPECT_TRUE(felgrove::test::dragAndDrop(txtStd(1), file.get()));
+    EXPECT_EQ(txtStd(1)->text(), input);
+    EXPECT_TRUE(felgrove::test::dragAndDrop(txtStd(0), file.get()));
+    EXPECT_EQ(txtStd(0)->text(), input);
     EXPECT_EQ(prgInfo()->toPlainText(),
               QLatin1String("File size: 8 bytes\nData: 6 ($6)\nAssumed load address: $C000\n"
                             "Assumed memory location: $C000 - $C006"));

@@ -1,6 +1,7 @@
 // The controls of Form1: captions, access keys, places and tab order.
 #include "form1.h"
 
+#include "pathdrop.h"
 #include "twipslayout.h"
 
 #include <QCheckBox>
@@ -109,6 +110,11 @@ void Form1::createControls() {
     m_staStd->setSizeGripEnabled(false);
     m_statusPanel = named(new QLabel(m_staStd), QStringLiteral("staStdPanel1"), QString());
     m_staStd->addWidget(m_statusPanel, 1);
+
+    // Files dropped from a file manager name the input or the output.
+    auto* drop = new prg::PathDrop(this);
+    drop->watch(m_txtStd[0]);
+    drop->watch(m_txtStd[1]);
 
     QWidget* order[] = {m_txtStd[0], m_cmdBrowse, m_txtStd[1], m_txtStd[3],
                         m_chkLimit,  m_txtStd[4], m_txtStd[5], m_cmdConvert,

@@ -1,6 +1,7 @@
 #include "form1.h"
 #include "testfiles.h"
 
+#include "droptest.h"
 #include "recordingprompts.h"
 #include "settingsstore.h"
 #include "testfaults.h"
@@ -230,6 +231,17 @@ TEST_F(Window, EachEditOfTheInputPathRefreshesThePrgInfo) {
     EXPECT_EQ(form->prgInfo()->toPlainText(),
               QLatin1String("File size: 10 bytes\nData: 8 ($8)\nAssumed load address: $0801\n"
                             "Assumed memory location: $0801 - $809"));
+}
+
+TEST_F(Window, FilesDroppedOnThePathBoxesAreTakenAsTyped) {
+    open();
+    writeFile(input(), QByteArray::fromHex("0108") + QByteArray(8, '\0'));
+    const auto file = felgrove::test::dragData(felgrove::test::Drag::OneLocalFile, input());
+    EXPECT_TRUE(felgrove::test::dragAndDrop(box(0), file.get()));
+    EXPECT_EQ(box(0)->text(), input());
+    EXPECT_TRUE(form->prgInfo()->toPlainText().startsWith(QLatin1String("File size: 10 bytes")));
+    EXPECT_TRUE(felgrove::test::dragAndDrop(box(1), file.get()));
+    EXPECT_EQ(box(1)->text(), input());
 }
 
 TEST_F(Window, InputChecksWarnInOrderAndFocusTheirBox) {

@@ -1,6 +1,7 @@
 // The controls of Slivra's window, their places and their order.
 #include "form1.h"
 
+#include "pathdrop.h"
 #include "textselect.h"
 #include "twipslayout.h"
 
@@ -132,6 +133,11 @@ void Form1::buildControls() {
             selectOnFocus->watch(box);
     }
     m_prgInfo->installEventFilter(this);
+
+    // Files dropped from a file manager name the input or the output.
+    auto* drop = new prg::PathDrop(this);
+    drop->watch(m_txtStd[0]);
+    drop->watch(m_txtStd[1]);
 }
 
 void Form1::placeControls() {
