@@ -9,6 +9,7 @@
 #include "testsettings.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
@@ -90,6 +91,10 @@ protected:
 TEST_F(Form1Test, OpensWithTheStoredOrDefaultValues) {
     open();
     EXPECT_EQ(window->windowTitle(), QLatin1String("Nembra - Coded by Marrok/Felgrove"));
+    // Screen readers announce a window under that title.
+    QAccessibleInterface* announced = QAccessible::queryAccessibleInterface(window.get());
+    EXPECT_EQ(announced->role(), QAccessible::Window);
+    EXPECT_EQ(announced->text(QAccessible::Name), window->windowTitle());
     EXPECT_EQ(txtStd(3)->text(), QLatin1String("8"));
     EXPECT_EQ(txtStd(4)->text(), QString());
     EXPECT_EQ(txtStd(5)->text(), QString());

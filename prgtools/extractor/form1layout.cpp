@@ -4,6 +4,7 @@
 #include "pathdrop.h"
 #include "textselect.h"
 #include "twipslayout.h"
+#include "windowrole.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -48,8 +49,9 @@ QLabel* makePrefix(QWidget* parent, int index, const QString& caption) {
     return label;
 }
 
+template <typename Box = QLineEdit>
 QLineEdit* makeBox(QWidget* parent, int index, const QString& accessible, int maxLength) {
-    auto* box = new QLineEdit(parent);
+    auto* box = new Box(parent);
     if (maxLength > 0)
         box->setMaxLength(maxLength);
     return named(box, QStringLiteral("txtStd%1").arg(index), accessible);
@@ -109,7 +111,8 @@ void Form1::buildControls() {
                           QStringLiteral("chkLocation"), QStringLiteral("Include location bytes"));
     m_lblStd[4] = makeLabel(this, 4, QStringLiteral("&New location"));
     m_lblStd[3] = makePrefix(this, 3, QStringLiteral("$"));
-    m_txtStd[2] = makeBox(this, 2, QStringLiteral("New location"), 4);
+    // Locked while no location bytes are to be written.
+    m_txtStd[2] = makeBox<prg::LockableBox>(this, 2, QStringLiteral("New location"), 4);
 
     m_cmdConvert = makeButton(this, QStringLiteral("cmdConvert"), QStringLiteral("Extract &data"));
     m_cmdHelp = makeButton(this, QStringLiteral("cmdHelp"), QStringLiteral("&Help"));
