@@ -80,6 +80,7 @@ void MainWindow::connectHandlers() {
 void MainWindow::ArrangeControls() {
     const WindowLayout l = pixmoth::ArrangeControls(state_.Magnification);
     c_.picStd->setGeometry(l.picStd);
+    c_.picStd->setPixelUnit(state_.Magnification);
     c_.Frame1->setGeometry(l.Frame1);
     c_.Frame3->setGeometry(l.Frame3);
     c_.Frame2->setGeometry(l.Frame2);
@@ -92,6 +93,9 @@ void MainWindow::ArrangeControls() {
 
 void MainWindow::PlaceCapturePreview() {
     c_.picCapture->setGeometry(pixmoth::ArrangeControls(state_.Magnification).picCapture);
+    // Each hi-res pixel of the preview is 3 x 3 pixels (a multicolour
+    // pixel 6 x 3).
+    c_.picCapture->setPixelUnit(3);
     c_.picCapture->clear(paletteQRgb(0));
 }
 
@@ -131,7 +135,8 @@ void MainWindow::LoadBitmapFile(const QString& path) {
     }
     for (QComboBox* list : {c_.cboCol1, c_.cboCol2, c_.cboCol3}) {
         list->setEnabled(true);
-        setListBackground(list, Qt::white);
+        // The theme's background for entries, white in a light theme.
+        setListBackground(list, QApplication::palette(list).color(QPalette::Base));
     }
     state_.PictureLoaded = true;
 }

@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <set>
 
 namespace {
@@ -41,6 +42,17 @@ TEST(PictureView, SharpPixelsAtEveryScale) {
             for (int x = from; x < int(std::floor(40 * scale)); ++x)
                 colours.insert(shown.pixel(x, y) | 0xff000000);
         EXPECT_EQ(colours, (std::set<QRgb>{qRgb(137, 64, 54), qRgb(124, 112, 218)}));
+        // Every pixel has the same whole number of screen pixels, across and
+        // down: no alternating 3 x 1 and 3 x 2 blocks at 150 %.
+        const int k = int(std::floor(scale));
+        EXPECT_EQ(view.devicePixelsPerPixel(scale), k);
+        const int top = int(std::round(scale)); // the border's inner edge
+        for (int x = top; x < top + 40 * k; ++x)
+            EXPECT_EQ(shown.pixel(x, top), shown.pixel(top + (x - top) / k * k, top)) << x;
+        for (int i = 0; i < 20; ++i) {
+            EXPECT_NE(shown.pixel(top + 2 * k * i, top), shown.pixel(top + 2 * k * (i + 1), top));
+            EXPECT_NE(shown.pixel(top, top + k * i), shown.pixel(top, top + k * (i + 1)));
+        }
     }
 }
 
