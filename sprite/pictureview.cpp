@@ -35,7 +35,8 @@ void PictureView::changeImage(const std::function<void(QImage&)>& change, const 
 
 void PictureView::updateImagePart(const QRect& part) {
     // Enlarged to whole screen pixels, the part lies elsewhere: all of it.
-    if (std::abs(devicePixelsPerPixel(devicePixelRatioF()) - unit_ * devicePixelRatioF()) > 1e-6)
+    const qreal deviceScale = devicePixelRatioF();
+    if (std::abs(devicePixelsPerPixel(deviceScale) - unit_ * deviceScale) > 1e-6)
         update();
     else
         update(part.translated(pictureArea().topLeft()));
@@ -101,7 +102,9 @@ void PictureView::paintEvent(QPaintEvent* event) {
     }
     painter.setClipRect(area & event->rect());
     painter.fillRect(area, Qt::black);
-    const qreal deviceScale = painter.device()->devicePixelRatioF();
+    // Screen pixels per window pixel, as the painter will draw them.
+    const QTransform toDevice = painter.deviceTransform();
+    const qreal deviceScale = toDevice.m11() > 0 ? toDevice.m11() : devicePixelRatioF();
     const int k = devicePixelsPerPixel(deviceScale);
     // Window pixels per image pixel: 1 wherever the scale is a whole number
     // of screen pixels per image pixel.
@@ -117,8 +120,9 @@ void PictureView::paintEvent(QPaintEvent* event) {
         }
         // One image pixel per screen pixel, from a whole screen pixel.
         shown_.setDevicePixelRatio(deviceScale);
-        const QPointF at(std::round(area.left() * deviceScale) / deviceScale,
-                         std::round(area.top() * deviceScale) / deviceScale);
+        const QPointF corner = toDevice.map(QPointF(area.topLeft()));
+        const QPointF at =
+            toDevice.inverted().map(QPointF(std::round(corner.x()), std::round(corner.y())));
         painter.drawImage(at, shown_);
     }
     if (overlay_) {
