@@ -80,6 +80,8 @@ void Form1::createControls() {
     m_prgInfo =
         named(new QPlainTextEdit(this), QStringLiteral("txtStd2"), QStringLiteral("PRG info"));
     m_prgInfo->setReadOnly(true);
+    // The four lines of the inspection, whatever the font.
+    m_prgInfo->setProperty(prg::TwipsLayout::kTextLines, 4);
     m_prgInfo->setTabChangesFocus(true);
     m_prgInfo->setFocusPolicy(Qt::StrongFocus);
     m_prgInfo->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);

@@ -96,6 +96,8 @@ void Form1::buildControls() {
     m_prgInfo =
         named(new QPlainTextEdit(this), QStringLiteral("txtStd3"), QStringLiteral("PRG info"));
     m_prgInfo->setReadOnly(true);
+    // The four lines of the inspection, whatever the font.
+    m_prgInfo->setProperty(prg::TwipsLayout::kTextLines, 4);
     m_prgInfo->setTabChangesFocus(true);
     m_prgInfo->setLineWrapMode(QPlainTextEdit::NoWrap);
     QPalette face = m_prgInfo->palette();
