@@ -78,7 +78,20 @@ void MainWindow::connectHandlers() {
 }
 
 void MainWindow::ArrangeControls() {
-    const WindowLayout l = pixmoth::ArrangeControls(state_.Magnification);
+    // Captions wider than their places in this font push the lists right
+    // and widen the column.
+    int extra = 0;
+    for (const QLabel* label : {c_.Label1, c_.Label3, c_.Label5})
+        extra = std::max(extra, label->sizeHint().width() - FramePlaces::Label5.width());
+    const QRect lists[] = {FramePlaces::cboCol1, FramePlaces::cboCol2, FramePlaces::cboCol3};
+    QComboBox* const boxes[] = {c_.cboCol1, c_.cboCol2, c_.cboCol3};
+    QLabel* const labels[] = {c_.Label1, c_.Label3, c_.Label5};
+    const QRect labelPlaces[] = {FramePlaces::Label1, FramePlaces::Label3, FramePlaces::Label5};
+    for (int i = 0; i < 3; ++i) {
+        labels[i]->setGeometry(labelPlaces[i].adjusted(0, 0, extra, 0));
+        boxes[i]->setGeometry(lists[i].translated(extra, 0));
+    }
+    const WindowLayout l = pixmoth::ArrangeControls(state_.Magnification, extra);
     c_.picStd->setGeometry(l.picStd);
     c_.picStd->setPixelUnit(state_.Magnification);
     c_.Frame1->setGeometry(l.Frame1);
@@ -92,7 +105,10 @@ void MainWindow::ArrangeControls() {
 }
 
 void MainWindow::PlaceCapturePreview() {
-    c_.picCapture->setGeometry(pixmoth::ArrangeControls(state_.Magnification).picCapture);
+    c_.picCapture->setGeometry(
+        pixmoth::ArrangeControls(state_.Magnification,
+                                 c_.Frame1->width() - FramePlaces::kColumnWidth)
+            .picCapture);
     // Each hi-res pixel of the preview is 3 x 3 pixels (a multicolour
     // pixel 6 x 3).
     c_.picCapture->setPixelUnit(3);
