@@ -77,7 +77,8 @@ QComboBox* colourList(QWidget* frame, const char* name, const QString& caption,
     list->setGeometry(place);
     list->setIconSize(QSize(kImageSide, kImageSide));
     list->setEnabled(false);
-    setListBackground(list, QColor(212, 208, 200));
+    // Grey until a picture is loaded: the theme's button face.
+    setListBackground(list, list->palette().color(QPalette::Button));
     return list;
 }
 

@@ -2,6 +2,7 @@
 
 #include "captureframe.h"
 #include "decode.h"
+#include "filedrop.h"
 #include "palette.h"
 #include "pictureview.h"
 #include "prompts.h"
@@ -12,6 +13,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDropEvent>
 #include <QFrame>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -55,6 +57,7 @@ MainWindow::MainWindow(felgrove::Prompts& prompts, QWidget* parent)
     UpdateStatusText();
     PlaceCapturePreview();
     connectHandlers();
+    setAcceptDrops(true);
     // Arrow keys move the capture box whichever control has the focus.
     qApp->installEventFilter(this);
 }
@@ -76,8 +79,22 @@ void MainWindow::connectHandlers() {
 }
 
 void MainWindow::ArrangeControls() {
-    const WindowLayout l = pixmoth::ArrangeControls(state_.Magnification);
+    // Captions wider than their places in this font push the lists right
+    // and widen the column.
+    int extra = 0;
+    for (const QLabel* label : {c_.Label1, c_.Label3, c_.Label5})
+        extra = std::max(extra, label->sizeHint().width() - FramePlaces::Label5.width());
+    const QRect lists[] = {FramePlaces::cboCol1, FramePlaces::cboCol2, FramePlaces::cboCol3};
+    QComboBox* const boxes[] = {c_.cboCol1, c_.cboCol2, c_.cboCol3};
+    QLabel* const labels[] = {c_.Label1, c_.Label3, c_.Label5};
+    const QRect labelPlaces[] = {FramePlaces::Label1, FramePlaces::Label3, FramePlaces::Label5};
+    for (int i = 0; i < 3; ++i) {
+        labels[i]->setGeometry(labelPlaces[i].adjusted(0, 0, extra, 0));
+        boxes[i]->setGeometry(lists[i].translated(extra, 0));
+    }
+    const WindowLayout l = pixmoth::ArrangeControls(state_.Magnification, extra);
     c_.picStd->setGeometry(l.picStd);
+    c_.picStd->setPixelUnit(state_.Magnification);
     c_.Frame1->setGeometry(l.Frame1);
     c_.Frame3->setGeometry(l.Frame3);
     c_.Frame2->setGeometry(l.Frame2);
@@ -89,7 +106,13 @@ void MainWindow::ArrangeControls() {
 }
 
 void MainWindow::PlaceCapturePreview() {
-    c_.picCapture->setGeometry(pixmoth::ArrangeControls(state_.Magnification).picCapture);
+    c_.picCapture->setGeometry(
+        pixmoth::ArrangeControls(state_.Magnification,
+                                 c_.Frame1->width() - FramePlaces::kColumnWidth)
+            .picCapture);
+    // Each hi-res pixel of the preview is 3 x 3 pixels (a multicolour
+    // pixel 6 x 3).
+    c_.picCapture->setPixelUnit(3);
     c_.picCapture->clear(paletteQRgb(0));
 }
 
@@ -101,8 +124,11 @@ void MainWindow::mnuLoad_Click() {
     const QString path = prompts_.openFileName(
         this, loadDialogTitle(), programFilesFolder(QCoreApplication::applicationDirPath()),
         loadDialogFilter());
-    if (path.isEmpty())
-        return;
+    if (!path.isEmpty())
+        loadPicture(path);
+}
+
+void MainWindow::loadPicture(const QString& path) {
     // Repaint what the dialog covered before the work starts.
     c_.picStd->repaint();
     letPaintsRun();
@@ -127,7 +153,8 @@ void MainWindow::LoadBitmapFile(const QString& path) {
     }
     for (QComboBox* list : {c_.cboCol1, c_.cboCol2, c_.cboCol3}) {
         list->setEnabled(true);
-        setListBackground(list, Qt::white);
+        // The theme's background for entries, white in a light theme.
+        setListBackground(list, QApplication::palette(list).color(QPalette::Base));
     }
     state_.PictureLoaded = true;
 }
@@ -248,6 +275,30 @@ void MainWindow::cmdGenerate_Click() {
         DrawCapturePic();
     }
     ResultWindow::showResult(frmResult_, this, sprite.text);
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+    dragMoveEvent(event);
+}
+
+void MainWindow::dragMoveEvent(QDragMoveEvent* event) {
+    if (felgrove::droppedLocalFile(event->mimeData()).isEmpty())
+        event->ignore();
+    else
+        event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+    const QString path = felgrove::droppedLocalFile(event->mimeData());
+    if (path.isEmpty()) {
+        event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+    // The file manager waits for the drop to end: the load, with its
+    // messages, runs once it has.
+    QMetaObject::invokeMethod(
+        this, [this, path] { loadPicture(path); }, Qt::QueuedConnection);
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {

@@ -32,6 +32,8 @@ public:
     void UpdateStatusText();
     // Loads the picture file at `path`, or reports why it cannot.
     void LoadBitmapFile(const QString& path);
+    // What File > Load does once a file is named: load, draw and capture.
+    void loadPicture(const QString& path);
     // Draws the whole picture into picStd.
     void DrawBitmap();
     // Captures the area under the capture box: its preview and colour lists.
@@ -54,6 +56,10 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // A picture file dropped from a file manager loads as by File > Load.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void mnuLoad_Click();

@@ -1,4 +1,5 @@
 #include "decode.h"
+#include "droptest.h"
 #include "mainwindow.h"
 #include "pictureview.h"
 #include "recordingprompts.h"
@@ -103,7 +104,8 @@ TEST_F(Window, StartsWithEveryControlInItsPlace) {
     for (const char* name : {"cboCol1", "cboCol2", "cboCol3"}) {
         const auto* list = child<QComboBox>(name);
         EXPECT_FALSE(list->isEnabled()) << name;
-        EXPECT_EQ(list->palette().color(QPalette::Disabled, QPalette::Base), QColor(212, 208, 200));
+        EXPECT_EQ(list->palette().color(QPalette::Disabled, QPalette::Base),
+                  QApplication::palette().color(QPalette::Button));
         EXPECT_EQ(list->iconSize(), QSize(16, 16));
     }
     EXPECT_EQ(window->controls().ImageList1.size(), 17u);
@@ -237,7 +239,8 @@ TEST_F(Window, LoadsBothPictureSizesAndDrawsThem) {
         for (const QComboBox* list :
              {window->controls().cboCol1, window->controls().cboCol2, window->controls().cboCol3}) {
             EXPECT_TRUE(list->isEnabled());
-            EXPECT_EQ(list->palette().color(QPalette::Base), QColor(Qt::white));
+            EXPECT_EQ(list->palette().color(QPalette::Base),
+                      QApplication::palette().color(QPalette::Base));
         }
         EXPECT_EQ(drawn(), pixmoth::renderPicture(expected, 1));
         EXPECT_TRUE(window->controls().Timer1->isActive());
@@ -265,6 +268,43 @@ TEST_F(Window, RefusesFilesOfAnyOtherSize) {
         EXPECT_EQ(drawn(), shown); // the previous picture drawn again
     }
 }
+
+struct PictureDrop {
+    felgrove::test::Drag drag;
+    bool taken;
+};
+
+class DropOnWindow : public Window, public ::testing::WithParamInterface<PictureDrop> {};
+
+// A picture dropped anywhere on the window loads as by File > Load, with the
+// same message for a wrong size; anything but one local file is refused.
+TEST_P(DropOnWindow, LoadsOneLocalFileAsFileLoadDoes) {
+    const QByteArray bytes = randomBytes(pixmoth::kShortPictureSize, 11);
+    const QString good = write(bytes);
+    const QString wrongSize = write(QByteArray(10049, '\1'));
+    for (QWidget* target :
+         {static_cast<QWidget*>(window.get()), static_cast<QWidget*>(window->controls().picStd)}) {
+        for (const QString& path : {wrongSize, good}) {
+            prompts.clear();
+            const auto mime = felgrove::test::dragData(GetParam().drag, path);
+            EXPECT_EQ(felgrove::test::dragAndDrop(target, mime.get()), GetParam().taken);
+            EXPECT_EQ(prompts.messages.size(), GetParam().taken && path == wrongSize ? 1u : 0u);
+        }
+        EXPECT_EQ(window->state().PictureLoaded, GetParam().taken);
+        EXPECT_TRUE(prompts.fileRequests.empty()); // no dialog
+    }
+    Picture expected;
+    if (GetParam().taken)
+        pixmoth::loadPictureBytes(bytes, expected);
+    EXPECT_EQ(window->picture(), expected);
+}
+
+using felgrove::test::Drag;
+INSTANTIATE_TEST_SUITE_P(Drops, DropOnWindow,
+                         ::testing::Values(PictureDrop{Drag::OneLocalFile, true},
+                                           PictureDrop{Drag::TwoFiles, false},
+                                           PictureDrop{Drag::RemoteAddress, false},
+                                           PictureDrop{Drag::PlainText, false}));
 
 TEST_F(Window, AWrongSizeBeforeAnyPictureLeavesTheListsOff) {
     load(write(QByteArray(10049, '\1')));

@@ -7,10 +7,12 @@
 
 namespace pixmoth {
 
-// A picture box that keeps its picture as an image and shows it one image
-// pixel per window pixel, inside an optional one-pixel border. At every
-// screen scale, fractional ones included, the image is enlarged without
-// smoothing, so each C64 pixel stays a sharp block.
+// A picture box that keeps its picture as an image and shows it inside an
+// optional one-pixel border. Each hi-res pixel of the picture (a square of
+// `pixelUnit` image pixels) covers the same whole number of screen pixels:
+// one image pixel per window pixel where the screen's scale allows it, and
+// at fractional scales (150 %) the largest whole number that fits, with
+// black beyond the picture. No smoothing: each C64 pixel is a sharp block.
 //
 // An overlay (the flashing capture frame) is painted over the picture on
 // the screen only: it never enters the kept image, and replacing or clearing
@@ -44,12 +46,21 @@ public:
     // Where the picture area lies within the widget.
     QRect pictureArea() const;
 
+    // Image pixels per hi-res pixel, in both directions (1 by default).
+    void setPixelUnit(int unit);
+    // Screen pixels per hi-res pixel at `deviceScale` screen pixels per
+    // window pixel: a whole number, at least 1.
+    int devicePixelsPerPixel(qreal deviceScale) const;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void updateImagePart(const QRect& part);
     bool bordered_;
+    int unit_ = 1;
     QImage image_;
+    QImage shown_; // image_ enlarged to whole screen pixels, when it must be
     Overlay overlay_;
 };
 

@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <set>
 
 namespace {
@@ -34,13 +35,23 @@ TEST(PictureView, SharpPixelsAtEveryScale) {
     for (qreal scale : {1.0, 1.25, 1.5, 1.75, 2.0, 3.0}) {
         SCOPED_TRACE(scale);
         const QImage shown = shownAt(view, scale);
-        // Inside the border only the picture's two colours, never a blend.
+        // Every pixel has the same whole number of screen pixels, across and
+        // down: no alternating 3 x 1 and 3 x 2 blocks at 150 %.
+        const int k = int(std::floor(scale));
+        EXPECT_EQ(view.devicePixelsPerPixel(scale), k);
+        const int top = int(std::round(scale)); // the border's inner edge
+        // Only the picture's two colours, never a blend.
         std::set<QRgb> colours;
-        const int from = int(std::ceil(2 * scale)), to = int(std::floor(20 * scale));
-        for (int y = from; y < to; ++y)
-            for (int x = from; x < int(std::floor(40 * scale)); ++x)
+        for (int y = top; y < top + 20 * k; ++y)
+            for (int x = top; x < top + 40 * k; ++x)
                 colours.insert(shown.pixel(x, y) | 0xff000000);
         EXPECT_EQ(colours, (std::set<QRgb>{qRgb(137, 64, 54), qRgb(124, 112, 218)}));
+        for (int x = top; x < top + 40 * k; ++x)
+            EXPECT_EQ(shown.pixel(x, top), shown.pixel(top + (x - top) / k * k, top)) << x;
+        for (int i = 0; i < 20; ++i) {
+            EXPECT_NE(shown.pixel(top + 2 * k * i, top), shown.pixel(top + 2 * k * (i + 1), top));
+            EXPECT_NE(shown.pixel(top, top + k * i), shown.pixel(top, top + k * (i + 1)));
+        }
     }
 }
 

@@ -14,7 +14,7 @@ constexpr int kProgressHeight = 7;
 
 } // namespace
 
-WindowLayout ArrangeControls(int magnification) {
+WindowLayout ArrangeControls(int magnification, int columnExtra) {
     const int m = magnification;
     WindowLayout l;
     // The picture area plus its border, one pixel in from the corner.
@@ -22,7 +22,7 @@ WindowLayout ArrangeControls(int magnification) {
 
     // The frames share the picture's right border column.
     const int left = l.picStd.left() + l.picStd.width() - 1;
-    const int width = FramePlaces::kColumnWidth;
+    const int width = FramePlaces::kColumnWidth + std::max(0, columnExtra);
     l.Frame1 = QRect(left, 1, width, kFrame1Height);
     l.picCapture = QRect((width - kPreviewWidth) / 2, (kFrame1Height - kPreviewHeight) / 2,
                          kPreviewWidth, kPreviewHeight);

@@ -22,7 +22,8 @@ struct WindowLayout {
 // The places at magnification `magnification` (1 or 2). The picture grows
 // with the magnification; the column of frames keeps its size and moves
 // along the picture's right edge.
-WindowLayout ArrangeControls(int magnification);
+// `columnExtra` widens the column for captions wider than their places.
+WindowLayout ArrangeControls(int magnification, int columnExtra = 0);
 
 // The fixed places inside the frames.
 struct FramePlaces {

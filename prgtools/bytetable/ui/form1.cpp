@@ -11,6 +11,7 @@
 #include "prompts.h"
 #include "textselect.h"
 #include "twipslayout.h"
+#include "windowrole.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -58,6 +59,7 @@ void keepTypingLimit(QLineEdit* box, int typingLimit) {
 Form1::Form1(felgrove::Prompts& prompts, QWidget* parent)
     : QWidget(parent), m_prompts(prompts), m_settings(kApplication) {
     setObjectName(QStringLiteral("Form1"));
+    prg::announceAsWindow(this);
     setWindowTitle(QStringLiteral("Nembra - Coded by Marrok/Felgrove"));
     createControls();
     placeControls();

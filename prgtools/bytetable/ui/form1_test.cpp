@@ -1,4 +1,6 @@
 #include "form1.h"
+
+#include "droptest.h"
 #include "testfiles.h"
 
 #include "recordingprompts.h"
@@ -7,6 +9,7 @@
 #include "testsettings.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
@@ -88,6 +91,10 @@ protected:
 TEST_F(Form1Test, OpensWithTheStoredOrDefaultValues) {
     open();
     EXPECT_EQ(window->windowTitle(), QLatin1String("Nembra - Coded by Marrok/Felgrove"));
+    // Screen readers announce a window under that title.
+    QAccessibleInterface* announced = QAccessible::queryAccessibleInterface(window.get());
+    EXPECT_EQ(announced->role(), QAccessible::Window);
+    EXPECT_EQ(announced->text(QAccessible::Name), window->windowTitle());
     EXPECT_EQ(txtStd(3)->text(), QLatin1String("8"));
     EXPECT_EQ(txtStd(4)->text(), QString());
     EXPECT_EQ(txtStd(5)->text(), QString());
@@ -376,9 +383,14 @@ TEST_F(Form1Test, BrowseCancelChangesNothing) {
     EXPECT_TRUE(prompts.messages.empty());
 }
 
-TEST_F(Form1Test, InputPathShowsThePrgInfo) {
+TEST_F(Form1Test, InputPathTypedOrDroppedShowsThePrgInfo) {
     open();
-    txtStd(0)->setText(input);
+    // A file dropped from a file manager gives its path, as if typed.
+    const auto file = felgrove::test::dragData(felgrove::test::Drag::OneLocalFile, input);
+    EXPECT_TRUE(felgrove::test::dragAndDrop(txtStd(1), file.get()));
+    EXPECT_EQ(txtStd(1)->text(), input);
+    EXPECT_TRUE(felgrove::test::dragAndDrop(txtStd(0), file.get()));
+    EXPECT_EQ(txtStd(0)->text(), input);
     EXPECT_EQ(prgInfo()->toPlainText(),
               QLatin1String("File size: 8 bytes\nData: 6 ($6)\nAssumed load address: $C000\n"
                             "Assumed memory location: $C000 - $C006"));

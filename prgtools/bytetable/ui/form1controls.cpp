@@ -1,6 +1,7 @@
 // The controls of Form1: captions, access keys, places and tab order.
 #include "form1.h"
 
+#include "pathdrop.h"
 #include "twipslayout.h"
 
 #include <QCheckBox>
@@ -79,6 +80,8 @@ void Form1::createControls() {
     m_prgInfo =
         named(new QPlainTextEdit(this), QStringLiteral("txtStd2"), QStringLiteral("PRG info"));
     m_prgInfo->setReadOnly(true);
+    // The four lines of the inspection, whatever the font.
+    m_prgInfo->setProperty(prg::TwipsLayout::kTextLines, 4);
     m_prgInfo->setTabChangesFocus(true);
     m_prgInfo->setFocusPolicy(Qt::StrongFocus);
     m_prgInfo->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
@@ -109,6 +112,11 @@ void Form1::createControls() {
     m_staStd->setSizeGripEnabled(false);
     m_statusPanel = named(new QLabel(m_staStd), QStringLiteral("staStdPanel1"), QString());
     m_staStd->addWidget(m_statusPanel, 1);
+
+    // Files dropped from a file manager name the input or the output.
+    auto* drop = new prg::PathDrop(this);
+    drop->watch(m_txtStd[0]);
+    drop->watch(m_txtStd[1]);
 
     QWidget* order[] = {m_txtStd[0], m_cmdBrowse, m_txtStd[1], m_txtStd[3],
                         m_chkLimit,  m_txtStd[4], m_txtStd[5], m_cmdConvert,

@@ -11,6 +11,7 @@
 #include "prgfile.h"
 #include "prompts.h"
 #include "textselect.h"
+#include "windowrole.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -33,6 +34,7 @@ const QString kIncludeLocation = QStringLiteral("IncludeLocation");
 Form1::Form1(felgrove::Prompts& prompts, QWidget* parent)
     : QWidget(parent), m_prompts(prompts), m_settings(kProgram) {
     setObjectName(QStringLiteral("Form1"));
+    prg::announceAsWindow(this);
     setWindowTitle(QStringLiteral("Slivra - Coded by Marrok/Felgrove"));
     buildControls();
     placeControls();

@@ -1,11 +1,13 @@
 #include "form1.h"
 #include "testfiles.h"
 
+#include "droptest.h"
 #include "recordingprompts.h"
 #include "settingsstore.h"
 #include "testfaults.h"
 #include "testsettings.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
@@ -232,6 +234,17 @@ TEST_F(Window, EachEditOfTheInputPathRefreshesThePrgInfo) {
                             "Assumed memory location: $0801 - $809"));
 }
 
+TEST_F(Window, FilesDroppedOnThePathBoxesAreTakenAsTyped) {
+    open();
+    writeFile(input(), QByteArray::fromHex("0108") + QByteArray(8, '\0'));
+    const auto file = felgrove::test::dragData(felgrove::test::Drag::OneLocalFile, input());
+    EXPECT_TRUE(felgrove::test::dragAndDrop(box(0), file.get()));
+    EXPECT_EQ(box(0)->text(), input());
+    EXPECT_TRUE(form->prgInfo()->toPlainText().startsWith(QLatin1String("File size: 10 bytes")));
+    EXPECT_TRUE(felgrove::test::dragAndDrop(box(1), file.get()));
+    EXPECT_EQ(box(1)->text(), input());
+}
+
 TEST_F(Window, InputChecksWarnInOrderAndFocusTheirBox) {
     open();
     writeFile(input(), bitmap);
@@ -396,6 +409,37 @@ TEST_F(Window, RunTimeFailureIsReportedAndTheWindowStaysUsable) {
     click("cmdConvert");
     EXPECT_EQ(prompts.texts(), QStringList{QStringLiteral("Finished!")});
     EXPECT_EQ(contents(output()), bitmap.mid(2));
+}
+
+// What a screen reader is told: the window is a window, and a box the user
+// cannot type into is not announced as editable.
+TEST_F(Window, ScreenReadersGetTheWindowAndTheLockedBoxRight) {
+    open();
+    auto* check = child<QCheckBox>("chkLocation");
+    struct Row {
+        QObject* widget;
+        bool checked;
+        QAccessible::Role role;
+        bool editable;
+    };
+    const Row rows[] = {
+        {form.get(), false, QAccessible::Window, false},
+        {box(2), false, QAccessible::EditableText, false},
+        {box(2), true, QAccessible::EditableText, true},
+        {form->prgInfo(), false, QAccessible::EditableText, false},
+        {box(0), false, QAccessible::EditableText, true},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.widget->objectName().toStdString() + (row.checked ? " checked" : ""));
+        check->setChecked(row.checked);
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(row.widget);
+        ASSERT_NE(face, nullptr);
+        EXPECT_EQ(face->role(), row.role);
+        EXPECT_EQ(bool(face->state().editable), row.editable);
+        EXPECT_EQ(bool(face->state().readOnly), !row.editable && row.role != QAccessible::Window);
+    }
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(form.get())->text(QAccessible::Name),
+              form->windowTitle());
 }
 
 TEST_F(Window, LocationSettingSurvivesClosingEitherWay) {

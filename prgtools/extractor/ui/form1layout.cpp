@@ -1,8 +1,10 @@
 // The controls of Slivra's window, their places and their order.
 #include "form1.h"
 
+#include "pathdrop.h"
 #include "textselect.h"
 #include "twipslayout.h"
+#include "windowrole.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -47,8 +49,9 @@ QLabel* makePrefix(QWidget* parent, int index, const QString& caption) {
     return label;
 }
 
+template <typename Box = QLineEdit>
 QLineEdit* makeBox(QWidget* parent, int index, const QString& accessible, int maxLength) {
-    auto* box = new QLineEdit(parent);
+    auto* box = new Box(parent);
     if (maxLength > 0)
         box->setMaxLength(maxLength);
     return named(box, QStringLiteral("txtStd%1").arg(index), accessible);
@@ -93,6 +96,8 @@ void Form1::buildControls() {
     m_prgInfo =
         named(new QPlainTextEdit(this), QStringLiteral("txtStd3"), QStringLiteral("PRG info"));
     m_prgInfo->setReadOnly(true);
+    // The four lines of the inspection, whatever the font.
+    m_prgInfo->setProperty(prg::TwipsLayout::kTextLines, 4);
     m_prgInfo->setTabChangesFocus(true);
     m_prgInfo->setLineWrapMode(QPlainTextEdit::NoWrap);
     QPalette face = m_prgInfo->palette();
@@ -108,7 +113,8 @@ void Form1::buildControls() {
                           QStringLiteral("chkLocation"), QStringLiteral("Include location bytes"));
     m_lblStd[4] = makeLabel(this, 4, QStringLiteral("&New location"));
     m_lblStd[3] = makePrefix(this, 3, QStringLiteral("$"));
-    m_txtStd[2] = makeBox(this, 2, QStringLiteral("New location"), 4);
+    // Locked while no location bytes are to be written.
+    m_txtStd[2] = makeBox<prg::LockableBox>(this, 2, QStringLiteral("New location"), 4);
 
     m_cmdConvert = makeButton(this, QStringLiteral("cmdConvert"), QStringLiteral("Extract &data"));
     m_cmdHelp = makeButton(this, QStringLiteral("cmdHelp"), QStringLiteral("&Help"));
@@ -132,6 +138,11 @@ void Form1::buildControls() {
             selectOnFocus->watch(box);
     }
     m_prgInfo->installEventFilter(this);
+
+    // Files dropped from a file manager name the input or the output.
+    auto* drop = new prg::PathDrop(this);
+    drop->watch(m_txtStd[0]);
+    drop->watch(m_txtStd[1]);
 }
 
 void Form1::placeControls() {

@@ -1,0 +1,95 @@
+#include "windowrole.h"
+
+#include <QAccessibleWidget>
+#include <QWidget>
+
+namespace prg {
+
+namespace {
+
+constexpr char kAnnounceAsWindow[] = "announceAsWindow";
+
+// The toolkit's own form of a line edit calls even a read-only one editable.
+class LockableBoxInterface : public QAccessibleWidget, public QAccessibleTextInterface {
+public:
+    explicit LockableBoxInterface(QLineEdit* box)
+        : QAccessibleWidget(box, QAccessible::EditableText) {}
+
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        if (type == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface*>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.readOnly = box()->isReadOnly();
+        state.editable = !state.readOnly;
+        state.selectableText = true;
+        return state;
+    }
+    QString text(QAccessible::Text kind) const override {
+        return kind == QAccessible::Value ? box()->text() : QAccessibleWidget::text(kind);
+    }
+
+    void selection(int index, int* start, int* end) const override {
+        *start = *end = 0;
+        if (index == 0 && box()->hasSelectedText()) {
+            *start = box()->selectionStart();
+            *end = box()->selectionEnd();
+        }
+    }
+    int selectionCount() const override { return box()->hasSelectedText() ? 1 : 0; }
+    void addSelection(int start, int end) override { setSelection(0, start, end); }
+    void removeSelection(int) override { box()->deselect(); }
+    void setSelection(int, int start, int end) override { box()->setSelection(start, end - start); }
+    int cursorPosition() const override { return box()->cursorPosition(); }
+    void setCursorPosition(int position) override { box()->setCursorPosition(position); }
+    QString text(int start, int end) const override {
+        return box()->text().mid(start, end - start);
+    }
+    int characterCount() const override { return int(box()->text().size()); }
+    QRect characterRect(int) const override { return {}; }
+    int offsetAtPoint(const QPoint&) const override { return -1; }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int, int* start, int* end) const override {
+        *start = 0;
+        *end = characterCount();
+        return {};
+    }
+
+private:
+    QLineEdit* box() const { return static_cast<QLineEdit*>(widget()); }
+};
+
+QAccessibleInterface* interfaceFor(const QString& className, QObject* object) {
+    auto* widget = qobject_cast<QWidget*>(object);
+    if (!widget)
+        return nullptr;
+    // A plain top-level widget would be offered as a client area ("filler").
+    if (widget->isWindow() && widget->property(kAnnounceAsWindow).toBool())
+        return new QAccessibleWidget(widget, QAccessible::Window);
+    if (className == QLatin1String(LockableBox::staticMetaObject.className()))
+        return new LockableBoxInterface(static_cast<LockableBox*>(widget));
+    return nullptr;
+}
+
+void installFactory() {
+    static const bool installed = [] {
+        QAccessible::installFactory(interfaceFor);
+        return true;
+    }();
+    Q_UNUSED(installed);
+}
+
+} // namespace
+
+void announceAsWindow(QWidget* window) {
+    installFactory();
+    window->setProperty(kAnnounceAsWindow, true);
+}
+
+LockableBox::LockableBox(QWidget* parent) : QLineEdit(parent) {
+    installFactory();
+}
+
+} // namespace prg

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QApplication>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QUrl>
+#include <QWidget>
+
+#include <memory>
+
+namespace felgrove::test {
+
+// What a file manager's drag can carry, by the tests' names for it.
+enum class Drag { OneLocalFile, TwoFiles, RemoteAddress, PlainText };
+
+inline std::unique_ptr<QMimeData> dragData(Drag kind, const QString& file) {
+    auto mime = std::make_unique<QMimeData>();
+    switch (kind) {
+    case Drag::OneLocalFile:
+        mime->setUrls({QUrl::fromLocalFile(file)});
+        break;
+    case Drag::TwoFiles:
+        mime->setUrls({QUrl::fromLocalFile(file), QUrl::fromLocalFile(file + QLatin1String("2"))});
+        break;
+    case Drag::RemoteAddress:
+        mime->setUrls({QUrl(QStringLiteral("https://example.org/pic.prg"))});
+        break;
+    case Drag::PlainText:
+        mime->setText(file);
+        break;
+    }
+    return mime;
+}
+
+// Drags `mime` into the middle of `target` and drops it there, as a file
+// manager would. True when the drag was taken (the pointer shows a drop).
+inline bool dragAndDrop(QWidget* target, const QMimeData* mime) {
+    const QPoint at = target->rect().center();
+    QDragEnterEvent enter(at, Qt::CopyAction | Qt::MoveAction | Qt::LinkAction, mime,
+                          Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &enter);
+    const bool taken = enter.isAccepted();
+    // A drop the drag did not take still arrives, to show that it changes
+    // nothing either.
+    QDropEvent drop(QPointF(at), Qt::CopyAction | Qt::MoveAction | Qt::LinkAction, mime,
+                    Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &drop);
+    QCoreApplication::processEvents();
+    return taken && drop.isAccepted();
+}
+
+} // namespace felgrove::test
