@@ -92,12 +92,6 @@ void Form1::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-bool Form1::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == m_prgInfo && event->type() == QEvent::FocusIn)
-        m_prgInfo->selectAll();
-    return QWidget::eventFilter(watched, event);
-}
-
 void Form1::EnableTextFalt(QLineEdit* txtBox, bool blnEnabled) {
     QPalette palette = txtBox->palette();
     const QPalette& standard = QApplication::palette(txtBox);
