@@ -385,6 +385,14 @@ TEST_F(Form1Test, BrowseFillsThePathsAndProposesAnOutputName) {
     EXPECT_EQ(txtStd(0)->text(), input);
     EXPECT_EQ(txtStd(1)->text(), QLatin1String("kept.txt"));
     EXPECT_EQ(prompts.fileRequests[1].folder, dir.filePath(QStringLiteral("my.dir")));
+
+    // The folder cannot be stored: the report, and the chosen file is not taken.
+    const felgrove::test::UnwritableSettings unwritable(kApplication);
+    prompts.fileAnswers = {chosen};
+    QTest::mouseClick(button("cmdBrowse"), Qt::LeftButton);
+    ASSERT_EQ(prompts.messages.size(), 1u);
+    EXPECT_TRUE(prompts.messages[0].text.endsWith(QLatin1String("\r\nMain_cmdBrowse")));
+    EXPECT_EQ(txtStd(0)->text(), input);
 }
 
 TEST_F(Form1Test, BrowseCancelChangesNothing) {

@@ -113,8 +113,11 @@ void Form1::txtStd_Change(int index) {
 
 void Form1::cmdBrowse_Click() {
     const prg::BrowseResult result = prg::browseForPrg(m_prompts, this, m_settings);
-    if (result.settingsFailure)
+    // A folder that cannot be stored is reported and ends the browse.
+    if (result.settingsFailure) {
         prg::VisaFel(m_prompts, this, *result.settingsFailure, QStringLiteral("Main_cmdBrowse"));
+        return;
+    }
     if (!result.path)
         return;
     m_txtStd[0]->setText(*result.path);

@@ -499,6 +499,15 @@ TEST_F(Window, BrowseFillsTheInputAndMovesOnToTheOutput) {
     EXPECT_EQ(focusName(), QLatin1String("txtStd4"));
     EXPECT_EQ(store.read(QStringLiteral("LatestPath"), {}), dir.path());
     EXPECT_TRUE(prompts.messages.empty());
+
+    // The folder cannot be stored: the report, and the chosen file is not taken.
+    const felgrove::test::UnwritableSettings unwritable(kApp);
+    prompts.fileAnswers = {output()};
+    click("cmdBrowse");
+    ASSERT_EQ(prompts.messages.size(), 1u);
+    EXPECT_TRUE(prompts.messages[0].text.endsWith(QLatin1String("\r\nMain_cmdBrowse")));
+    EXPECT_EQ(box(0)->text(), input());
+    EXPECT_EQ(focusName(), QLatin1String("txtStd4"));
 }
 
 // The output fails at each stage: it cannot be created, the disk fills up in

@@ -24,6 +24,9 @@ std::optional<InputProblem> checkInputs(const ExtractFields& fields) {
         return problem("Invalid input filename", Box::Input);
     if (isBlank(fields.output))
         return problem("Output filename is missing", Box::Output);
+    // Replacing the output would destroy the input before it was read.
+    if (prg::isSameFile(fields.input, fields.output))
+        return problem("Output file must not be the input file", Box::Output);
     if (isBlank(fields.start) || isBlank(fields.end))
         return problem("You must specify extract start and end", Box::Start);
     // The addresses are taken as they stand: a blank is not a digit.
@@ -31,9 +34,6 @@ std::optional<InputProblem> checkInputs(const ExtractFields& fields) {
         return problem("Invalid limit start address", Box::Start);
     if (!prg::Kontrollera4HEX(fields.end))
         return problem("Invalid limit end address", Box::End);
-    // Replacing the output would destroy the input before it was read.
-    if (prg::isSameFile(fields.input, fields.output))
-        return problem("Output file must not be the input file", Box::Output);
     return std::nullopt;
 }
 
