@@ -10,11 +10,14 @@
 #include <QLabel>
 #include <QMainWindow>
 #include <QMenuBar>
+#include <QPainter>
 #include <QPixmap>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStatusBar>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QTimer>
 
 namespace pixmoth {
@@ -35,6 +38,31 @@ template <typename W> W* shown(W* widget, const char* name, const QString& role 
     widget->setAccessibleDescription(role);
     return widget;
 }
+
+// Frame2: a frame drawn like the other two, its caption set into the top
+// border left of the option buttons, so that caption and buttons share the
+// frame's low height.
+class CaptionFrame : public QGroupBox {
+public:
+    using QGroupBox::QGroupBox;
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        const int textHeight = fontMetrics().height();
+        QStyleOptionFrame frame;
+        frame.initFrom(this);
+        frame.rect = rect().adjusted(0, textHeight / 2, 0, 0);
+        frame.frameShape = QFrame::StyledPanel;
+        frame.state |= QStyle::State_Sunken;
+        frame.lineWidth = 1;
+        style()->drawPrimitive(QStyle::PE_Frame, &frame, &painter, this);
+        const QRect caption(4, 0, fontMetrics().horizontalAdvance(title()) + 4, textHeight);
+        painter.fillRect(caption, palette().window());
+        style()->drawItemText(&painter, caption, Qt::AlignCenter, palette(), isEnabled(), title(),
+                              QPalette::WindowText);
+    }
+};
 
 // An option button that is a tab stop of its own: Tab reaches each one and
 // Space selects it. (Qt lets Tab reach only the selected button of an
@@ -142,7 +170,7 @@ void buildFrames(MainControls& c) {
     c.Label3 = listLabel(c.Frame3, "Label3", QStringLiteral("$d026"), P::Label3, c.cboCol2);
     c.Label5 = listLabel(c.Frame3, "Label5", QStringLiteral("$d027-2e"), P::Label5, c.cboCol3);
 
-    c.Frame2 = shown(new QGroupBox(QStringLiteral("Output"), c.client), "Frame2");
+    c.Frame2 = shown(new CaptionFrame(QStringLiteral("Output"), c.client), "Frame2");
     c.opbOutput[0] = named(new OptionButton(QStringLiteral("Hex"), c.Frame2), "opbOutput0",
                            QStringLiteral("Hex"));
     c.opbOutput[1] = named(new OptionButton(QStringLiteral("Binary"), c.Frame2), "opbOutput1",
