@@ -1,5 +1,7 @@
 #include "testsettings.h"
 
+#include <QDir>
+#include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
 
@@ -17,6 +19,19 @@ void clearSettings(const QString& application) {
                        application);
     settings.clear();
     settings.sync();
+}
+
+UnwritableSettings::UnwritableSettings(const QString& application) {
+    clearSettings(application);
+    m_file = QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Felgrove"),
+                       application)
+                 .fileName();
+    QFile::remove(m_file);
+    QDir().mkpath(m_file);
+}
+
+UnwritableSettings::~UnwritableSettings() {
+    QDir().rmdir(m_file);
 }
 
 } // namespace felgrove::test

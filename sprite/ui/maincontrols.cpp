@@ -10,11 +10,14 @@
 #include <QLabel>
 #include <QMainWindow>
 #include <QMenuBar>
+#include <QPainter>
 #include <QPixmap>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStatusBar>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QTimer>
 
 namespace pixmoth {
@@ -27,6 +30,63 @@ template <typename W> W* named(W* widget, const char* name, const QString& capti
     widget->setAccessibleName(QString(caption).remove(QLatin1Char('&')));
     return widget;
 }
+
+// Labels, frame captions and the status text are read out as they stand on
+// the screen: they carry no accessible name, at most a hint of their role.
+template <typename W> W* shown(W* widget, const char* name, const QString& role = {}) {
+    widget->setObjectName(QLatin1String(name));
+    widget->setAccessibleDescription(role);
+    return widget;
+}
+
+// Frame2: a frame drawn like the other two, its caption set into the top
+// border left of the option buttons, so that caption and buttons share the
+// frame's low height.
+class CaptionFrame : public QGroupBox {
+public:
+    using QGroupBox::QGroupBox;
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        const int textHeight = fontMetrics().height();
+        QStyleOptionFrame frame;
+        frame.initFrom(this);
+        frame.rect = rect().adjusted(0, textHeight / 2, 0, 0);
+        frame.frameShape = QFrame::StyledPanel;
+        frame.state |= QStyle::State_Sunken;
+        frame.lineWidth = 1;
+        style()->drawPrimitive(QStyle::PE_Frame, &frame, &painter, this);
+        const QRect caption(4, 0, fontMetrics().horizontalAdvance(title()) + 4, textHeight);
+        painter.fillRect(caption, palette().window());
+        style()->drawItemText(&painter, caption, Qt::AlignCenter, palette(), isEnabled(), title(),
+                              QPalette::WindowText);
+    }
+};
+
+// An option button that is a tab stop of its own: Tab reaches each one and
+// Space selects it. (Qt lets Tab reach only the selected button of an
+// exclusive set.) Selecting one clears the others in its frame; pressing the
+// selected one again keeps it selected.
+class OptionButton : public QRadioButton {
+public:
+    OptionButton(const QString& caption, QWidget* frame) : QRadioButton(caption, frame) {
+        setAutoExclusive(false);
+        setFocusPolicy(Qt::StrongFocus);
+        connect(this, &QAbstractButton::toggled, this, [this](bool selected) {
+            if (!selected)
+                return;
+            for (auto* other :
+                 parentWidget()->findChildren<OptionButton*>(Qt::FindDirectChildrenOnly)) {
+                if (other != this)
+                    other->setChecked(false);
+            }
+        });
+    }
+
+protected:
+    void nextCheckState() override { setChecked(true); }
+};
 
 QAction* menuItem(QMenu* menu, const char* name, const QString& caption,
                   const QKeySequence& shortcut = {}) {
@@ -84,7 +144,7 @@ QComboBox* colourList(QWidget* frame, const char* name, const QString& caption,
 
 QLabel* listLabel(QWidget* frame, const char* name, const QString& caption, const QRect& place,
                   QComboBox* list) {
-    auto* label = named(new QLabel(caption, frame), name, caption);
+    auto* label = shown(new QLabel(caption, frame), name);
     label->setGeometry(place);
     label->setBuddy(list);
     return label;
@@ -111,14 +171,10 @@ void buildFrames(MainControls& c) {
     c.Label3 = listLabel(c.Frame3, "Label3", QStringLiteral("$d026"), P::Label3, c.cboCol2);
     c.Label5 = listLabel(c.Frame3, "Label5", QStringLiteral("$d027-2e"), P::Label5, c.cboCol3);
 
-    // The caption sits on the row of the option buttons, left of them.
-    c.Frame2 = named(new QGroupBox(c.client), "Frame2", QStringLiteral("Output"));
-    auto* caption = named(new QLabel(QStringLiteral("Output"), c.Frame2), "lblOutput",
-                          QStringLiteral("Output"));
-    caption->setGeometry(P::lblOutput);
-    c.opbOutput[0] = named(new QRadioButton(QStringLiteral("Hex"), c.Frame2), "opbOutput0",
+    c.Frame2 = shown(new CaptionFrame(QStringLiteral("Output"), c.client), "Frame2");
+    c.opbOutput[0] = named(new OptionButton(QStringLiteral("Hex"), c.Frame2), "opbOutput0",
                            QStringLiteral("Hex"));
-    c.opbOutput[1] = named(new QRadioButton(QStringLiteral("Binary"), c.Frame2), "opbOutput1",
+    c.opbOutput[1] = named(new OptionButton(QStringLiteral("Binary"), c.Frame2), "opbOutput1",
                            QStringLiteral("Binary"));
     c.opbOutput[0]->setGeometry(P::opbOutput0);
     c.opbOutput[1]->setGeometry(P::opbOutput1);
@@ -153,7 +209,7 @@ MainControls buildMainControls(QMainWindow& window) {
     c.ProgressBar1->setTextVisible(false);
     c.ProgressBar1->hide();
 
-    c.StatusBar1 = named(new QLabel(window.statusBar()), "StatusBar1", QStringLiteral("Status"));
+    c.StatusBar1 = shown(new QLabel(window.statusBar()), "StatusBar1", QStringLiteral("Status"));
     window.statusBar()->addWidget(c.StatusBar1, 1);
     window.statusBar()->setSizeGripEnabled(false);
 

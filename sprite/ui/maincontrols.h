@@ -21,8 +21,9 @@ namespace pixmoth {
 class PictureView;
 
 // The controls and menu items of the main window. Each carries its control
-// name as objectName (picStd, cboCol1, mnuLoad...) and its caption as
-// accessible name, so tests and screen readers find them.
+// name as objectName (picStd, cboCol1, mnuLoad...), so tests find them.
+// Screen readers read labels, the "Output" caption and the status text as
+// they stand; the other controls carry their caption as accessible name.
 struct MainControls {
     QWidget* client = nullptr; // the area between menu bar and status bar
     PictureView* picStd = nullptr;

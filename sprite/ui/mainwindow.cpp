@@ -310,10 +310,28 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         static_cast<QWidget*>(watched)->window() == this &&
         !qobject_cast<QMenuBar*>(focusWidget())) {
         const auto* key = static_cast<QKeyEvent*>(event);
+        if (openListKey(watched, *key))
+            return true;
         if (arrowKey(key->key(), release && !key->isAutoRepeat()))
             return true;
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+// Alt+Down and Alt+Up open a focused colour list, as in any list. Its open
+// list is a window of its own, where the arrows choose colours as usual.
+bool MainWindow::openListKey(QObject* watched, const QKeyEvent& key) {
+    const bool upOrDown = key.key() == Qt::Key_Down || key.key() == Qt::Key_Up;
+    if (!upOrDown || !(key.modifiers() & Qt::AltModifier))
+        return false;
+    for (QComboBox* list : {c_.cboCol1, c_.cboCol2, c_.cboCol3}) {
+        if (watched == list) {
+            if (key.type() == QEvent::KeyPress && list->isEnabled())
+                list->showPopup();
+            return true;
+        }
+    }
+    return false;
 }
 
 // The arrow keys belong to the capture box: their presses are kept from the

@@ -10,6 +10,8 @@
 #include <QMainWindow>
 #include <QPointer>
 
+class QKeyEvent;
+
 namespace felgrove {
 class Prompts;
 }
@@ -72,6 +74,7 @@ private:
     void fillColourLists();
     SpriteChoices readChoices() const;
     void connectHandlers();
+    bool openListKey(QObject* watched, const QKeyEvent& key);
     bool arrowKey(int key, bool released);
 
     felgrove::Prompts& prompts_;

@@ -1,3 +1,4 @@
+#include "accessiblecheck.h"
 #include "decode.h"
 #include "droptest.h"
 #include "mainwindow.h"
@@ -6,6 +7,7 @@
 #include "texts.h"
 #include "windowlayout.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -85,7 +87,10 @@ TEST_F(Window, StartsWithEveryControlInItsPlace) {
         const QWidget* w = child(name);
         ASSERT_NE(w, nullptr);
         EXPECT_EQ(w->parentWidget()->objectName(), QLatin1String(parent)) << name;
-        EXPECT_FALSE(w->accessibleName().isEmpty()) << name;
+        // Controls without a text of their own are named for screen readers.
+        if (!qobject_cast<const QLabel*>(w) && !qobject_cast<const QGroupBox*>(w)) {
+            EXPECT_FALSE(w->accessibleName().isEmpty()) << name;
+        }
     }
     const std::pair<const char*, const char*> captions[] = {
         {"Label1", "$d025"}, {"Label3", "$d026"}, {"Label5", "$d027-2e"}};
@@ -95,7 +100,7 @@ TEST_F(Window, StartsWithEveryControlInItsPlace) {
     EXPECT_EQ(child<QRadioButton>("opbOutput0")->text(), QLatin1String("Hex"));
     EXPECT_TRUE(child<QRadioButton>("opbOutput0")->isChecked());
     EXPECT_EQ(child<QRadioButton>("opbOutput1")->text(), QLatin1String("Binary"));
-    EXPECT_EQ(child<QGroupBox>("Frame2")->accessibleName(), QLatin1String("Output"));
+    EXPECT_EQ(child<QGroupBox>("Frame2")->title(), QLatin1String("Output"));
     EXPECT_EQ(child<QPushButton>("cmdGenerate")->text(), QLatin1String("&Generate data tables"));
     EXPECT_EQ(child<QPushButton>("cmdGenerate")->accessibleName(),
               QLatin1String("Generate data tables"));
@@ -497,6 +502,93 @@ TEST_F(Window, ArrowKeysMoveTheBoxWhicheverControlHasTheFocus) {
     window->menuBar()->setFocus();
     QTest::keyClick(window->menuBar(), Qt::Key_Right);
     EXPECT_EQ(window->state().CaptureX, 0);
+}
+
+// A screen reader hears every text on the screen: the labels, the "Output"
+// caption, the buttons and the status bar.
+TEST_F(Window, ScreenReaderHearsWhatTheScreenShows) {
+    window->state().PositionStatusText = QStringLiteral("x=72, y=42");
+    window->UpdateStatusText();
+    EXPECT_EQ(felgrove::test::misreadTexts(window.get()), "");
+    window->controls().cmdGenerate->click();
+    ASSERT_NE(window->resultWindow(), nullptr);
+    EXPECT_EQ(felgrove::test::misreadTexts(window->resultWindow()), "");
+}
+
+class Keyboard : public Window {
+protected:
+    void SetUp() override {
+        window->show();
+        QApplication::setActiveWindow(window.get());
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        window->DrawCapturePic(); // the empty picture: "[none]", "Black"
+        for (QComboBox* list : {c().cboCol1, c().cboCol2, c().cboCol3})
+            list->setEnabled(true); // as after loading a picture
+    }
+    const pixmoth::MainControls& c() const { return window->controls(); }
+};
+
+// Tab reaches each option button, and Space selects the one with the focus.
+TEST_F(Keyboard, TabReachesBothOptionButtonsAndSpaceSelects) {
+    auto* hex = child<QRadioButton>("opbOutput0");
+    auto* binary = child<QRadioButton>("opbOutput1");
+    for (QRadioButton* chosen : {binary, hex, hex}) {
+        c().cboCol3->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), hex);
+        if (chosen == binary)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), chosen);
+        QTest::keyClick(chosen, Qt::Key_Space);
+        EXPECT_TRUE(chosen->isChecked());
+        EXPECT_NE(hex->isChecked(), binary->isChecked());
+    }
+    QTest::keyClick(hex, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), binary);
+    QTest::keyClick(binary, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), c().cmdGenerate);
+}
+
+// A colour list works as any list: Alt+Down or Alt+Up opens it, and in the
+// open list the keys choose without moving the capture box; Space opens it
+// and typing a colour's first letter chooses it. F4 stays "Erase on capture".
+TEST_F(Keyboard, ColourListsWorkAsAnyList) {
+    QComboBox* list = c().cboCol2;
+    list->setFocus();
+    QAbstractItemView* open = list->view();
+    const auto keyInOpenList = [&](Qt::Key key) {
+        QTest::keyClick(open->window()->focusWidget() ? open->window()->focusWidget() : open, key);
+    };
+    for (Qt::Key opener : {Qt::Key_Down, Qt::Key_Up}) {
+        list->setCurrentIndex(0);
+        QTest::keyClick(list, opener, Qt::AltModifier);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return open->isVisible(); }));
+        keyInOpenList(Qt::Key_End);
+        EXPECT_EQ(open->currentIndex().row(), 1);
+        keyInOpenList(Qt::Key_Home);
+        EXPECT_EQ(open->currentIndex().row(), 0);
+        keyInOpenList(Qt::Key_Down);
+        EXPECT_EQ(open->currentIndex().row(), 1);
+        keyInOpenList(Qt::Key_Up);
+        EXPECT_EQ(open->currentIndex().row(), 0);
+        keyInOpenList(Qt::Key_Down);
+        keyInOpenList(opener == Qt::Key_Down ? Qt::Key_Return : Qt::Key_Escape);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !open->isVisible(); }));
+        // Return takes the colour; Escape leaves the choice as it was.
+        EXPECT_EQ(list->currentIndex(), opener == Qt::Key_Down ? 1 : 0);
+        EXPECT_EQ(window->state().CaptureX, 0);
+        EXPECT_EQ(window->state().CaptureY, 0);
+    }
+    list->setCurrentIndex(0);
+    QTest::keyClicks(list, QStringLiteral("B"));
+    EXPECT_EQ(list->currentText(), QLatin1String("Black"));
+    QTest::keyClick(list, Qt::Key_Space);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return open->isVisible(); }));
+    keyInOpenList(Qt::Key_Escape);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !open->isVisible(); }));
+    QTest::keyClick(list, Qt::Key_F4);
+    EXPECT_FALSE(window->state().EraseOnCapture);
+    EXPECT_FALSE(open->isVisible());
 }
 
 } // namespace

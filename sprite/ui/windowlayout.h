@@ -34,7 +34,6 @@ struct FramePlaces {
     static constexpr QRect cboCol2{67, 32, 96, 22};
     static constexpr QRect Label5{6, 59, 58, 17};
     static constexpr QRect cboCol3{67, 56, 96, 22};
-    static constexpr QRect lblOutput{6, 5, 50, 20}; // the caption of Frame2
     static constexpr QRect opbOutput0{56, 5, 50, 20};
     static constexpr QRect opbOutput1{106, 5, 60, 20};
 };

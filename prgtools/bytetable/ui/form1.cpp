@@ -169,6 +169,7 @@ void Form1::connectEvents() {
     auto* selectOnFocus = new prg::SelectOnFocus(this);
     for (int i : {0, 1, 3, 4, 5})
         selectOnFocus->watch(m_txtStd[i]);
+    selectOnFocus->watch(m_prgInfo);
     keepTypingLimit(m_txtStd[3], kValuesPerRowLength);
     keepTypingLimit(m_txtStd[4], kAddressLength);
     keepTypingLimit(m_txtStd[5], kAddressLength);

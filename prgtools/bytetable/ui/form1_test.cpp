@@ -3,6 +3,7 @@
 #include "droptest.h"
 #include "testfiles.h"
 
+#include "accessiblecheck.h"
 #include "recordingprompts.h"
 #include "settingsstore.h"
 #include "testfaults.h"
@@ -22,6 +23,7 @@
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextDocument>
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -110,15 +112,35 @@ TEST_F(Form1Test, OpensWithTheStoredOrDefaultValues) {
     EXPECT_GE(window->height(), 194);
 }
 
+// A screen reader hears every text on the screen, the status bar's included.
+TEST_F(Form1Test, ScreenReaderHearsWhatTheScreenShows) {
+    open();
+    window->findChild<QLabel*>("staStdPanel1")
+        ->setText(QStringLiteral("Conversion finished. 12 bytes converted."));
+    EXPECT_EQ(felgrove::test::misreadTexts(window.get()), "");
+}
+
 TEST_F(Form1Test, TabOrderFollowsTheForm) {
     open();
     const QStringList expected = {"txtStd0",  "cmdBrowse", "txtStd1", "txtStd3",
                                   "chkLimit", "txtStd4",   "txtStd5", "cmdConvert",
                                   "cmdHelp",  "cmdExit",   "txtStd2", "txtStd0"};
+    txtStd(0)->setText(input);
+    txtStd(1)->setText(output);
+    txtStd(4)->setText(QStringLiteral("c000"));
     QStringList seen{QApplication::focusWidget()->objectName()};
     for (int i = 1; i < expected.size(); ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        seen << QApplication::focusWidget()->objectName();
+        QWidget* focus = QApplication::focusWidget();
+        seen << focus->objectName();
+        // Every box, the PRG information included, selects its whole text.
+        if (auto* box = qobject_cast<QLineEdit*>(focus)) {
+            EXPECT_EQ(box->selectedText(), box->text()) << box->objectName().toStdString();
+        }
+        if (auto* info = qobject_cast<QPlainTextEdit*>(focus)) {
+            EXPECT_EQ(info->textCursor().selectionStart(), 0);
+            EXPECT_EQ(info->textCursor().selectionEnd(), info->document()->characterCount() - 1);
+        }
     }
     EXPECT_EQ(seen, expected);
 }
@@ -370,6 +392,14 @@ TEST_F(Form1Test, BrowseFillsThePathsAndProposesAnOutputName) {
     EXPECT_EQ(txtStd(0)->text(), input);
     EXPECT_EQ(txtStd(1)->text(), QLatin1String("kept.txt"));
     EXPECT_EQ(prompts.fileRequests[1].folder, dir.filePath(QStringLiteral("my.dir")));
+
+    // The folder cannot be stored: the report, and the chosen file is not taken.
+    const felgrove::test::UnwritableSettings unwritable(kApplication);
+    prompts.fileAnswers = {chosen};
+    QTest::mouseClick(button("cmdBrowse"), Qt::LeftButton);
+    ASSERT_EQ(prompts.messages.size(), 1u);
+    EXPECT_TRUE(prompts.messages[0].text.endsWith(QLatin1String("\r\nMain_cmdBrowse")));
+    EXPECT_EQ(txtStd(0)->text(), input);
 }
 
 TEST_F(Form1Test, BrowseCancelChangesNothing) {
@@ -394,6 +424,8 @@ TEST_F(Form1Test, InputPathTypedOrDroppedShowsThePrgInfo) {
     EXPECT_EQ(prgInfo()->toPlainText(),
               QLatin1String("File size: 8 bytes\nData: 6 ($6)\nAssumed load address: $C000\n"
                             "Assumed memory location: $C000 - $C006"));
+    // Four lines on the screen too: none of them is wrapped.
+    EXPECT_EQ(prgInfo()->document()->lineCount(), 4);
     txtStd(0)->setText(dir.path());
     EXPECT_EQ(prgInfo()->toPlainText(), QLatin1String("N/A"));
 }

@@ -50,9 +50,11 @@ template <typename T> T* named(T* widget, const QString& name, const QString& ca
 } // namespace
 
 void Form1::createControls() {
+    // A label is read out by its text, so it carries no accessible name.
     const auto label = [this](int index, const QString& caption) {
         auto* l = new QLabel(caption, this);
-        m_lblStd[index] = named(l, QStringLiteral("lblStd%1").arg(index), caption);
+        l->setObjectName(QStringLiteral("lblStd%1").arg(index));
+        m_lblStd[index] = l;
         return l;
     };
     const auto box = [this](int index, const QString& accessible, int maxLength) {
@@ -71,6 +73,7 @@ void Form1::createControls() {
     m_cmdBrowse = named(new BrowseButton(this), QStringLiteral("cmdBrowse"), QStringLiteral("..."));
     m_cmdBrowse->setText(QStringLiteral("..."));
     m_cmdBrowse->setFocusPolicy(Qt::StrongFocus);
+    m_cmdBrowse->setAccessibleDescription(QStringLiteral("Browse for the PRG file"));
     QFont bold = m_cmdBrowse->font();
     bold.setBold(true);
     m_cmdBrowse->setFont(bold);
@@ -83,6 +86,8 @@ void Form1::createControls() {
     // The four lines of the inspection, whatever the font.
     m_prgInfo->setProperty(prg::TwipsLayout::kTextLines, 4);
     m_prgInfo->setTabChangesFocus(true);
+    // Each of the four lines of the information stays on one line.
+    m_prgInfo->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_prgInfo->setFocusPolicy(Qt::StrongFocus);
     m_prgInfo->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     QPalette face = m_prgInfo->palette();
@@ -110,7 +115,9 @@ void Form1::createControls() {
 
     m_staStd = named(new QStatusBar(this), QStringLiteral("staStd"), QStringLiteral("Status"));
     m_staStd->setSizeGripEnabled(false);
-    m_statusPanel = named(new QLabel(m_staStd), QStringLiteral("staStdPanel1"), QString());
+    m_statusPanel = new QLabel(m_staStd);
+    m_statusPanel->setObjectName(QStringLiteral("staStdPanel1"));
+    m_statusPanel->setAccessibleDescription(QStringLiteral("Progress"));
     m_staStd->addWidget(m_statusPanel, 1);
 
     // Files dropped from a file manager name the input or the output.

@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPointer>
 #include <QTimer>
 
@@ -17,6 +18,10 @@ void SelectOnFocus::watch(QLineEdit* box) {
     box->installEventFilter(this);
 }
 
+void SelectOnFocus::watch(QPlainTextEdit* box) {
+    box->installEventFilter(this);
+}
+
 bool SelectOnFocus::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::FocusIn) {
         auto* box = qobject_cast<QLineEdit*>(watched);
@@ -29,6 +34,8 @@ bool SelectOnFocus::eventFilter(QObject* watched, QEvent* event) {
                 if (guard && guard->hasFocus())
                     MarkeraText(guard);
             });
+        } else if (auto* info = qobject_cast<QPlainTextEdit*>(watched)) {
+            info->selectAll();
         }
     }
     return QObject::eventFilter(watched, event);

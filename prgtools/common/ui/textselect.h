@@ -3,6 +3,7 @@
 #include <QObject>
 
 class QLineEdit;
+class QPlainTextEdit;
 
 namespace prg {
 
@@ -16,6 +17,8 @@ class SelectOnFocus : public QObject {
 public:
     explicit SelectOnFocus(QObject* parent);
     void watch(QLineEdit* box);
+    // The PRG-info box too: its whole text, all four lines.
+    void watch(QPlainTextEdit* box);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -1,7 +1,9 @@
+#include "accessiblecheck.h"
 #include "browse.h"
 #include "droptest.h"
 #include "errorreport.h"
 #include "pathdrop.h"
+#include "qtprompts.h"
 #include "recordingprompts.h"
 #include "settingsstore.h"
 #include "testsettings.h"
@@ -15,6 +17,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QSettings>
 #include <gtest/gtest.h>
 
@@ -35,6 +38,24 @@ TEST(VisaFel, ShowsFourLinesInAWarningTitledOstrel) {
               QLatin1String("2\r\nNo such file or directory\r\nSlivra\r\nMain_cmdConvert_Click"));
     // Empty description and source still give four lines.
     EXPECT_EQ(prompts.messages[1].text.split(QLatin1String("\r\n")).size(), 4);
+}
+
+// A box with a short text is still wide enough for its whole title beside
+// the title-bar buttons, and a screen reader hears its text.
+TEST(MessageBox, IsWideEnoughForItsTitleAndReadsItsText) {
+    QFont titleFont = QApplication::font();
+    titleFont.setBold(true);
+    const QFontMetrics metrics(titleFont);
+    for (const char* title : {"Ostrel", "Slivra", "Nembra", "Pixmoth"}) {
+        SCOPED_TRACE(title);
+        const auto box = felgrove::QtPrompts::messageBox(nullptr, felgrove::PromptIcon::Information,
+                                                         QLatin1String(title), "Finished!");
+        box->show();
+        EXPECT_GE(box->width(),
+                  metrics.horizontalAdvance(QLatin1String(title)) + 4 * metrics.height() + 40);
+        EXPECT_EQ(felgrove::test::misreadTexts(box.get()), "");
+        box->hide();
+    }
 }
 
 TEST(MarkeraText, SelectsAllAndCopesWithAnEmptyBox) {

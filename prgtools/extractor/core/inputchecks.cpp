@@ -25,6 +25,9 @@ std::optional<InputProblem> checkInputs(const ExtractFields& fields) {
         return problem("Invalid input filename", Box::Input);
     if (isBlank(fields.output))
         return problem("Output filename is missing", Box::Output);
+    // Replacing the output would destroy the input before it was read.
+    if (prg::isSameFile(fields.input, fields.output))
+        return problem("Output file must not be the input file", Box::Output);
     if (isBlank(fields.start) || isBlank(fields.end))
         return problem("You must specify extract start and end", Box::Start);
     // The addresses are taken as they stand: a blank is not a digit.
@@ -34,9 +37,6 @@ std::optional<InputProblem> checkInputs(const ExtractFields& fields) {
         return problem("Invalid limit end address", Box::End);
     if (fields.includeLocation && !newLocationBytes(fields.newLocation))
         return problem("Invalid new location address", Box::NewLocation);
-    // Replacing the output would destroy the input before it was read.
-    if (prg::isSameFile(fields.input, fields.output))
-        return problem("Output file must not be the input file", Box::Output);
     return std::nullopt;
 }
 

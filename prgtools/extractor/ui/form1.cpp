@@ -94,12 +94,6 @@ void Form1::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-bool Form1::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == m_prgInfo && event->type() == QEvent::FocusIn)
-        m_prgInfo->selectAll();
-    return QWidget::eventFilter(watched, event);
-}
-
 void Form1::EnableTextFalt(QLineEdit* txtBox, bool blnEnabled) {
     QPalette palette = txtBox->palette();
     const QPalette& standard = QApplication::palette(txtBox);
@@ -121,8 +115,11 @@ void Form1::txtStd_Change(int index) {
 
 void Form1::cmdBrowse_Click() {
     const prg::BrowseResult result = prg::browseForPrg(m_prompts, this, m_settings);
-    if (result.settingsFailure)
+    // A folder that cannot be stored is reported and ends the browse.
+    if (result.settingsFailure) {
         prg::VisaFel(m_prompts, this, *result.settingsFailure, QStringLiteral("Main_cmdBrowse"));
+        return;
+    }
     if (!result.path)
         return;
     m_txtStd[0]->setText(*result.path);

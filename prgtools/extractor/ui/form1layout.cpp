@@ -32,10 +32,12 @@ template <typename W> W* named(W* widget, const QString& name, const QString& ac
     return widget;
 }
 
+// A label is read out by its text, so it carries no accessible name.
 QLabel* makeLabel(QWidget* parent, int index, const QString& caption) {
     auto* label = new QLabel(caption, parent);
     label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    return named(label, QStringLiteral("lblStd%1").arg(index), plainCaption(caption));
+    label->setObjectName(QStringLiteral("lblStd%1").arg(index));
+    return label;
 }
 
 // The "$" prefixes are drawn a size larger than the window's font and sit
@@ -122,8 +124,9 @@ void Form1::buildControls() {
 
     m_staStd = named(new QStatusBar(this), QStringLiteral("staStd"), QStringLiteral("Status"));
     m_staStd->setSizeGripEnabled(false);
-    m_statusPanel =
-        named(new QLabel(m_staStd), QStringLiteral("staStdPanel1"), QStringLiteral("Progress"));
+    m_statusPanel = new QLabel(m_staStd);
+    m_statusPanel->setObjectName(QStringLiteral("staStdPanel1"));
+    m_statusPanel->setAccessibleDescription(QStringLiteral("Progress"));
     m_staStd->addWidget(m_statusPanel, 1);
 
     m_lblStd[0]->setBuddy(m_txtStd[0]);
@@ -137,7 +140,7 @@ void Form1::buildControls() {
         if (box)
             selectOnFocus->watch(box);
     }
-    m_prgInfo->installEventFilter(this);
+    selectOnFocus->watch(m_prgInfo);
 
     // Files dropped from a file manager name the input or the output.
     auto* drop = new prg::PathDrop(this);
