@@ -47,8 +47,4 @@ QString AnalyseraPRG(const QString& path) {
     return header ? prgInfoText(*header) : QStringLiteral("N/A");
 }
 
-bool FilSlut(const QIODevice& file) {
-    return file.atEnd();
-}
-
 } // namespace prg
