@@ -57,7 +57,8 @@ LoadResult LoadBitmapFile(const QString& path, Picture& picture) {
     struct stat info;
     if (path.isEmpty() || ::stat(name.constData(), &info) != 0)
         return {LoadStatus::Unreadable, systemReason(path.isEmpty() ? ENOENT : errno)};
-    if (const LoadResult refused = refuseUnlessFile(info.st_mode); refused.status != LoadStatus::Loaded)
+    if (const LoadResult refused = refuseUnlessFile(info.st_mode);
+        refused.status != LoadStatus::Loaded)
         return refused;
     // Without waiting, and checked again once open, for a file that was
     // swapped for a FIFO after the check.
@@ -71,7 +72,8 @@ LoadResult LoadBitmapFile(const QString& path, Picture& picture) {
     }
     if (::fstat(fd, &info) != 0)
         return {LoadStatus::Unreadable, systemReason(errno)};
-    if (const LoadResult refused = refuseUnlessFile(info.st_mode); refused.status != LoadStatus::Loaded)
+    if (const LoadResult refused = refuseUnlessFile(info.st_mode);
+        refused.status != LoadStatus::Loaded)
         return refused;
     // The size decides before anything is read: a file of any other length,
     // however large, is refused without reading it.

@@ -295,8 +295,8 @@ TEST_F(ByteTable, AnInputThatChangesWhileReadIsNeverCutShort) {
     const struct {
         const char* name;
         qint64 keep; // bytes left; -1: the file is removed; above the size: grown
-    } cases[] = {{"emptied", 0},  {"location bytes only", 2}, {"one data byte", 3},
-                 {"cut", 1500},   {"removed", -1},            {"grown", prg.size() + 500}};
+    } cases[] = {{"emptied", 0},  {"location bytes only", 2}, {"one data byte", 3}, {"cut", 1500},
+                 {"removed", -1}, {"grown", prg.size() + 500}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         writeFile(input, prg);

@@ -100,10 +100,10 @@ TEST(DataSpan, InclusiveAtBothEnds) {
         qint64 first;
         qint64 stop;
     } cases[] = {
-        {0x5800, 0x5802, 0x5805, 4, 8},   // $5802..$5805
-        {0x5800, 0x5000, 0x5801, 2, 4},   // a start before the data begins at it
-        {0x5800, 0x5805, 0x5802, 7, 7},   // start after end: nothing
-        {0x5800, 0x5800, 0x57ff, 2, 2},   // end before the load address: nothing
+        {0x5800, 0x5802, 0x5805, 4, 8},  // $5802..$5805
+        {0x5800, 0x5000, 0x5801, 2, 4},  // a start before the data begins at it
+        {0x5800, 0x5805, 0x5802, 7, 7},  // start after end: nothing
+        {0x5800, 0x5800, 0x57ff, 2, 2},  // end before the load address: nothing
         {0xfff0, 0xfff0, 0xffff, 2, 18}, // data past $FFFF lies past any end
     };
     for (const auto& c : cases) {

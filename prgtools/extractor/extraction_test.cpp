@@ -313,8 +313,10 @@ TEST_F(Extract, AnInputThatChangesWhileReadIsNeverCutShort) {
         qint64 keep; // bytes left; -1: the file is removed
         bool fails;
     } cases[] = {
-        {"emptied", 0, true},          {"only the location bytes", 2, true},
-        {"cut inside the window", 1000, true}, {"removed", -1, false},
+        {"emptied", 0, true},
+        {"only the location bytes", 2, true},
+        {"cut inside the window", 1000, true},
+        {"removed", -1, false},
         {"grown", input.size() + 500, false},
     };
     for (const auto& c : cases) {
