@@ -35,6 +35,18 @@ QString followLinks(const QString& path) {
 
 } // namespace
 
+Status checkOutputFile(const QString& path, const QString& source) {
+    // The finished file is renamed over the path: a FIFO or a device there
+    // would be replaced by an ordinary file, so only a file is replaced.
+    const QFileInfo given(path);
+    if (!given.exists() || isExistingFile(path))
+        return std::nullopt;
+    const QString shown = QDir::toNativeSeparators(path);
+    if (given.isDir())
+        return errnoFailure(EISDIR, shown, source);
+    return Failure{EINVAL, shown + QLatin1String(": not an ordinary file"), source};
+}
+
 OutputFile::OutputFile(QString path, QString source)
     : m_path(std::move(path)), m_source(std::move(source)), m_buffer(kBufferSize) {}
 
@@ -56,16 +68,8 @@ Failure OutputFile::failure(int error) const {
 }
 
 Status OutputFile::open() {
-    // The finished file is renamed over the path: a FIFO or a device there
-    // would be replaced by an ordinary file, so only a file is replaced.
-    const QFileInfo given(m_path);
-    if (given.exists() && !isExistingFile(m_path)) {
-        if (given.isDir())
-            return failure(EISDIR);
-        return Failure{EINVAL,
-                       QDir::toNativeSeparators(m_path) + QLatin1String(": not an ordinary file"),
-                       m_source};
-    }
+    if (Status refused = checkOutputFile(m_path, m_source))
+        return refused;
     const QString target = followLinks(m_path);
     const QFileInfo info(target);
     m_target = QFile::encodeName(target);

@@ -20,6 +20,10 @@ struct DiskCalls {
 extern DiskCalls disk;
 } // namespace detail
 
+// Refuses an existing path that is not an ordinary file (a folder, a FIFO,
+// a device): the output would replace it.
+Status checkOutputFile(const QString& path, const QString& source);
+
 // A file written in one piece: the bytes go to a temporary file beside the
 // target, which replaces the target only when commit() succeeds. Until then
 // an existing file at the path stays as it was, and a failure or an early

@@ -6,8 +6,6 @@
 #include "prgfile.h"
 #include "prginput.h"
 
-#include <QFileInfo>
-
 #include <algorithm>
 #include <cerrno>
 #include <vector>
@@ -35,14 +33,7 @@ prg::Status checkPaths(const ExtractRequest& request) {
     if (prg::isSameFile(request.input, request.output))
         return prg::Failure{EINVAL, QStringLiteral("Output file must not be the input file"),
                             kProgram};
-    const QFileInfo output(request.output);
-    if (output.exists() && !prg::isExistingFile(request.output)) {
-        if (output.isDir())
-            return prg::errnoFailure(EISDIR, request.output, kProgram);
-        return prg::Failure{EINVAL, request.output + QLatin1String(": not an ordinary file"),
-                            kProgram};
-    }
-    return std::nullopt;
+    return prg::checkOutputFile(request.output, kProgram);
 }
 
 class Extraction {
