@@ -2,14 +2,18 @@
 // root included, and without mounting anything.
 #pragma once
 
+#include "outputfile.h"
+
 #include <QDir>
 #include <QFile>
 #include <QString>
 
+#include <cerrno>
 #include <csignal>
 
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace prg::test {
 
@@ -56,5 +60,42 @@ inline bool makeReadOnly(const QString& folder) {
 inline QString unwritablePlace() {
     return QStringLiteral("/proc/felgrove-output.bin");
 }
+
+// A disk that takes the bytes but fails to keep them: the n-th sync or
+// close (counting from 1) fails with EIO; the others do their work.
+class FailingDisk {
+public:
+    FailingDisk(int failingSync, int failingClose) : m_saved(prg::detail::disk) {
+        s_failingSync = failingSync;
+        s_failingClose = failingClose;
+        s_syncs = s_closes = 0;
+        prg::detail::disk = {&sync, &close};
+    }
+    ~FailingDisk() { prg::detail::disk = m_saved; }
+    FailingDisk(const FailingDisk&) = delete;
+    FailingDisk& operator=(const FailingDisk&) = delete;
+
+private:
+    static int sync(int fd) {
+        if (++s_syncs == s_failingSync) {
+            errno = EIO;
+            return -1;
+        }
+        return ::fsync(fd);
+    }
+    static int close(int fd) {
+        ::close(fd);
+        if (++s_closes == s_failingClose) {
+            errno = EIO;
+            return -1;
+        }
+        return 0;
+    }
+    prg::detail::DiskCalls m_saved;
+    static inline int s_failingSync = 0;
+    static inline int s_failingClose = 0;
+    static inline int s_syncs = 0;
+    static inline int s_closes = 0;
+};
 
 } // namespace prg::test

@@ -1,7 +1,13 @@
 #include "picture.h"
 
 #include <QFile>
-#include <QFileInfo>
+
+#include <cerrno>
+#include <cstring>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace pixmoth {
 
@@ -23,6 +29,18 @@ void place(const QByteArray& bytes, Picture& picture) {
     std::copy(data + 2050, data + bytes.size(), picture.bitmapData.begin() + 1);
 }
 
+QString systemReason(int error) {
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+LoadResult refuseUnlessFile(mode_t mode) {
+    if (S_ISDIR(mode))
+        return {LoadStatus::Unreadable, QStringLiteral("It is a folder, not a file.")};
+    if (!S_ISREG(mode))
+        return {LoadStatus::Unreadable, QStringLiteral("It is not an ordinary file.")};
+    return {};
+}
+
 } // namespace
 
 LoadResult loadPictureBytes(const QByteArray& bytes, Picture& picture) {
@@ -33,11 +51,30 @@ LoadResult loadPictureBytes(const QByteArray& bytes, Picture& picture) {
 }
 
 LoadResult LoadBitmapFile(const QString& path, Picture& picture) {
-    if (QFileInfo(path).isDir())
-        return {LoadStatus::Unreadable, QStringLiteral("It is a folder, not a file.")};
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    // Only an ordinary file is opened: opening a FIFO waits for a writer, and
+    // a device may never end.
+    const QByteArray name = QFile::encodeName(path);
+    struct stat info;
+    if (path.isEmpty() || ::stat(name.constData(), &info) != 0)
+        return {LoadStatus::Unreadable, systemReason(path.isEmpty() ? ENOENT : errno)};
+    if (const LoadResult refused = refuseUnlessFile(info.st_mode);
+        refused.status != LoadStatus::Loaded)
+        return refused;
+    // Without waiting, and checked again once open, for a file that was
+    // swapped for a FIFO after the check.
+    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return {LoadStatus::Unreadable, systemReason(errno)};
+    QFile file;
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
         return {LoadStatus::Unreadable, file.errorString()};
+    }
+    if (::fstat(fd, &info) != 0)
+        return {LoadStatus::Unreadable, systemReason(errno)};
+    if (const LoadResult refused = refuseUnlessFile(info.st_mode);
+        refused.status != LoadStatus::Loaded)
+        return refused;
     // The size decides before anything is read: a file of any other length,
     // however large, is refused without reading it.
     if (!isPictureSize(file.size()))

@@ -29,6 +29,8 @@
 
 #include <memory>
 
+#include <sys/stat.h>
+
 namespace {
 
 using felgrove::PromptIcon;
@@ -325,7 +327,15 @@ TEST_F(Window, ReportsFilesThatCannotBeRead) {
     const QString missing = dir.filePath(QStringLiteral("gone.prg"));
     const QString folder = dir.filePath(QStringLiteral("folder.prg"));
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("folder.prg")));
-    for (const QString& path : {missing, folder}) {
+    // A FIFO (and a link to one) would block the opening for good, and a
+    // device that never ends would never finish the reading.
+    const QString fifo = dir.filePath(QStringLiteral("pipe.prg"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0644), 0);
+    const QString link = dir.filePath(QStringLiteral("link.prg"));
+    ASSERT_TRUE(QFile::link(fifo, link));
+    const QString tooLong = dir.filePath(QString(300, QLatin1Char('n')));
+    for (const QString& path :
+         {missing, folder, fifo, link, QStringLiteral("/dev/zero"), tooLong}) {
         SCOPED_TRACE(path.toStdString());
         prompts.clear();
         load(path);

@@ -3,15 +3,11 @@
 #include "outputfile.h"
 #include "paths.h"
 #include "prgfile.h"
+#include "prginput.h"
 #include "rowwriter.h"
-
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 
 #include <algorithm>
 #include <cerrno>
-#include <limits>
 #include <vector>
 
 namespace nembra {
@@ -22,40 +18,30 @@ namespace {
 // same whatever the size of the file.
 constexpr qsizetype kBlockSize = 256 * 1024;
 
-constexpr qint64 kNoEnd = std::numeric_limits<qint64>::max();
-
 // The input as a run of blocks, with the offset of the next one.
 class BlockReader {
 public:
-    explicit BlockReader(const QString& path) : m_file(path), m_block(kBlockSize) {}
+    explicit BlockReader(const QString& path) : m_file(path, kProgramName), m_block(kBlockSize) {}
 
-    prg::Status open() {
-        errno = 0;
-        if (!m_file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
-            return prg::fileFailure(m_file, m_file.fileName(), errno, kProgramName);
-        return std::nullopt;
-    }
+    prg::Status open() { return m_file.open(); }
 
     // The next block; empty at the end of the file.
     prg::Outcome<qsizetype> next() {
-        errno = 0;
-        const qint64 got = m_file.read(m_block.data(), kBlockSize);
-        if (got < 0)
-            return prg::fileFailure(m_file, m_file.fileName(), errno, kProgramName);
-        m_offset += got;
-        return qsizetype(got);
+        const prg::Outcome<qint64> got = m_file.read(m_block.data(), kBlockSize);
+        if (!got)
+            return got.failure();
+        return qsizetype(*got);
     }
 
     const unsigned char* data() const {
         return reinterpret_cast<const unsigned char*>(m_block.data());
     }
     // File offset just after the block last read.
-    qint64 offset() const { return m_offset; }
+    qint64 offset() const { return m_file.position(); }
 
 private:
-    QFile m_file;
+    prg::PrgInput m_file;
     std::vector<char> m_block;
-    qint64 m_offset = 0;
 };
 
 // Runs through the input: the two location bytes, then the data bytes of the
@@ -113,18 +99,15 @@ private:
     RowWriter& m_rows;
     unsigned char m_location[2] = {0, 0};
     bool m_started = false;
-    DataSpan m_span{2, kNoEnd}; // until the load address is known
+    DataSpan m_span; // everything until the load address is known
 };
 
 } // namespace
 
 DataSpan KollaLimit(int loadAddress, const std::optional<AddressWindow>& limit) {
-    if (!limit || loadAddress == 0)
-        return {2, kNoEnd};
-    // The byte at offset p lies at loadAddress + p - 2.
-    const qint64 first = std::max<qint64>(2, limit->start - loadAddress + 2);
-    const qint64 stop = limit->end - loadAddress + 3;
-    return {first, std::max(first, stop)};
+    if (!limit)
+        return {};
+    return prg::dataSpan(loadAddress, limit->start, limit->end);
 }
 
 prg::Outcome<qint64> convertToByteTable(const ConversionRequest& request,
@@ -133,14 +116,6 @@ prg::Outcome<qint64> convertToByteTable(const ConversionRequest& request,
     if (prg::isSameFile(request.inputPath, request.outputPath))
         return prg::Failure{EINVAL, QStringLiteral("Output file must not be the input file"),
                             kProgramName};
-    // Opening a FIFO would wait for a writer for ever; only a file is read.
-    if (!prg::isExistingFile(request.inputPath)) {
-        const QFileInfo info(request.inputPath);
-        const QString path = QDir::toNativeSeparators(request.inputPath);
-        if (!info.exists() || info.isDir())
-            return prg::errnoFailure(info.exists() ? EISDIR : ENOENT, path, kProgramName);
-        return prg::Failure{EINVAL, path + QLatin1String(": not an ordinary file"), kProgramName};
-    }
     BlockReader input(request.inputPath);
     if (prg::Status status = input.open())
         return *status;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "failure.h"
+#include "prginput.h"
 
 #include <QString>
 #include <QtGlobal>
@@ -37,10 +38,7 @@ struct ConversionEvents {
 };
 
 // The file offsets whose data bytes are written: first <= offset < stop.
-struct DataSpan {
-    qint64 first = 2;
-    qint64 stop = 0;
-};
+using DataSpan = prg::DataSpan;
 
 // KollaLimit for a whole file at once: the bytes of a PRG with this load
 // address that the window lets through. Addresses grow with the offset, so

@@ -286,21 +286,21 @@ TEST_F(ByteTable, AWriteFailingMidwayLosesNothing) {
     }
 }
 
-// The input changes after the checks: the table holds what the file holds
-// when it is read.
-TEST_F(ByteTable, AnInputThatShrinksOrVanishesIsReadAsItIs) {
+// The input changes once the conversion has opened it: a file cut short is
+// a failure that keeps the old table, bytes added behind the end found at
+// the start are not read, and a removed file is still read whole.
+TEST_F(ByteTable, AnInputThatChangesWhileReadIsNeverCutShort) {
     const QByteArray prg = kExample + QByteArray(3000, '\x01');
+    const QByteArray old = "old table\r\n";
     const struct {
         const char* name;
-        qint64 keep; // bytes left; -1: the file is removed
-    } cases[] = {{"emptied", 0},
-                 {"location bytes only", 2},
-                 {"one data byte", 3},
-                 {"cut", 1500},
-                 {"removed", -1}};
+        qint64 keep; // bytes left; -1: the file is removed; above the size: grown
+    } cases[] = {{"emptied", 0},  {"location bytes only", 2}, {"one data byte", 3}, {"cut", 1500},
+                 {"removed", -1}, {"grown", prg.size() + 500}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         writeFile(input, prg);
+        writeFile(output, old);
         nembra::ConversionEvents events;
         events.converting = [&] {
             if (c.keep < 0)
@@ -309,10 +309,18 @@ TEST_F(ByteTable, AnInputThatShrinksOrVanishesIsReadAsItIs) {
                 QFile::resize(input, c.keep);
         };
         const auto count = nembra::convertToByteTable({input, output, 7, std::nullopt}, events);
-        ASSERT_TRUE(count.ok());
-        const QByteArray data = c.keep < 0 ? prg.mid(2) : prg.left(c.keep).mid(2);
-        EXPECT_EQ(*count, data.size());
-        EXPECT_TRUE(contents(output) == expectedTable(data, 7));
+        if (c.keep >= 0 && c.keep < prg.size()) {
+            ASSERT_FALSE(count.ok());
+            EXPECT_EQ(count.failure().description,
+                      input + QLatin1String(": The input file changed while it was read"));
+            EXPECT_EQ(contents(output), old);
+        } else {
+            ASSERT_TRUE(count.ok());
+            EXPECT_EQ(*count, prg.size() - 2);
+            EXPECT_TRUE(contents(output) == expectedTable(prg.mid(2), 7));
+        }
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(),
+                  c.keep < 0 ? 1 : 2);
     }
 }
 

@@ -459,12 +459,14 @@ TEST_F(Form1Test, OutputFailingAtAnyStageLosesNothing) {
         QString out;
         rlim_t diskSpace;                   // bytes the output may reach
         std::function<void()> duringNotice; // while the start notice is open
+        int failingSync = 0;                // the disk cannot keep the file
     } stages[] = {
         {"a file where a folder should be", input + QStringLiteral("/game.txt"), RLIM_INFINITY, {}},
         {"a place no one may write", prg::test::unwritablePlace(), RLIM_INFINITY, {}},
         {"the disk fills up", output, 1000, {}},
         {"a folder takes the name before the end", output, RLIM_INFINITY,
          [this] { QDir(dir.path()).mkdir(QStringLiteral("game.txt")); }},
+        {"the disk cannot keep the file", output, RLIM_INFINITY, {}, 1},
     };
     for (const auto& stage : stages) {
         SCOPED_TRACE(stage.name);
@@ -479,6 +481,7 @@ TEST_F(Form1Test, OutputFailingAtAnyStageLosesNothing) {
              QStringLiteral("ffff"));
         {
             const prg::test::FileSizeLimit disk(stage.diskSpace);
+            const prg::test::FailingDisk failing(stage.failingSync, 0);
             readPrg();
         }
         // The start notice comes first when the output could be created.
@@ -489,7 +492,11 @@ TEST_F(Form1Test, OutputFailingAtAnyStageLosesNothing) {
         ASSERT_EQ(lines.size(), 4);
         EXPECT_NE(lines[0].toInt(), 0);
         EXPECT_TRUE(lines[1].contains(stage.out)) << lines[1].toStdString();
+        if (stage.failingSync) {
+            EXPECT_TRUE(lines[1].endsWith(QLatin1String(": Input/output error")));
+        }
         EXPECT_EQ(lines[3], QLatin1String("Main_cmdConvert_Click"));
+        EXPECT_FALSE(prompts.texts().contains(QStringLiteral("Finished!")));
         EXPECT_TRUE(window->isEnabled());
         EXPECT_EQ(QApplication::overrideCursor(), nullptr);
         EXPECT_EQ(contents(input), prg);

@@ -2,12 +2,27 @@
 
 #include "failure.h"
 
-#include <QSaveFile>
+#include <QByteArray>
 #include <QString>
 
+#include <algorithm>
 #include <vector>
 
 namespace prg {
+
+namespace detail {
+// The calls that put a finished file on the disk for good. Tests put failing
+// ones in their place to act out a disk that loses what it was given.
+struct DiskCalls {
+    int (*sync)(int fd);
+    int (*close)(int fd);
+};
+extern DiskCalls disk;
+} // namespace detail
+
+// Refuses an existing path that is not an ordinary file (a folder, a FIFO,
+// a device): the output would replace it.
+Status checkOutputFile(const QString& path, const QString& source);
 
 // A file written in one piece: the bytes go to a temporary file beside the
 // target, which replaces the target only when commit() succeeds. Until then
@@ -32,17 +47,24 @@ public:
         return writeThrough(data, size);
     }
     Status write(char byte) { return write(&byte, 1); }
-    // Writes what is buffered, flushes and replaces the target.
+    // Writes what is buffered, puts the file on the disk, replaces the target
+    // with it and puts the folder's new entry on the disk too.
     Status commit();
 
 private:
     Status writeThrough(const char* data, qsizetype size);
+    Status writeAll(const char* data, qsizetype size);
     Status drain();
-    Failure failure(int savedErrno) const;
+    Status replaceTarget();
+    Failure failure(int error) const;
+    void abandon();
 
     QString m_path;
     QString m_source;
-    QSaveFile m_file;
+    QByteArray m_target; // the file replaced, links followed
+    QByteArray m_folder;
+    QByteArray m_temporary;
+    int m_fd = -1;
     std::vector<char> m_buffer;
     qsizetype m_used = 0;
 };

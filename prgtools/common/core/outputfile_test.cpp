@@ -1,4 +1,5 @@
 #include "outputfile.h"
+#include "prginput.h"
 #include "testfiles.h"
 
 #include "testfaults.h"
@@ -10,9 +11,11 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <functional>
 #include <vector>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -156,6 +159,99 @@ TEST_F(Output, WritesThroughASymbolicLink) {
         ASSERT_FALSE(out.commit());
         EXPECT_TRUE(QFileInfo(link).isSymLink());
         EXPECT_EQ(contents(target), bytes);
+    }
+}
+
+// What both conversions do with the shared path: read the PRG in blocks and
+// write it out; `between` runs after the first block.
+prg::Status copyPrg(const QString& from, const QString& to, const std::function<void()>& between) {
+    prg::PrgInput input(from, QStringLiteral("Nembra"));
+    if (prg::Status status = input.open())
+        return status;
+    prg::OutputFile output(to, QStringLiteral("Nembra"));
+    if (prg::Status status = output.open())
+        return status;
+    std::vector<char> block(1000);
+    for (bool first = true;; first = false) {
+        const prg::Outcome<qint64> got = input.read(block.data(), qint64(block.size()));
+        if (!got)
+            return got.failure();
+        if (*got == 0)
+            break;
+        if (prg::Status status = output.write(block.data(), *got))
+            return status;
+        if (first && between)
+            between();
+    }
+    return output.commit();
+}
+
+// The faults of real disks and file systems, each reported with the
+// system's reason for the file it struck; the old output stays (but for a
+// folder that cannot keep the rename, which comes after the replacement),
+// nothing is left beside it, and nothing waits on a FIFO or a device.
+TEST_F(Output, DiskAndFileFaultsAreReportedAndLoseNothing) {
+    const QString in = dir.filePath(QStringLiteral("in.prg"));
+    const QByteArray prgBytes = QByteArray("\x01\x08", 2) + QByteArray(5000, 'd');
+    const QByteArray old("old output");
+    const QString fifo = dir.filePath(QStringLiteral("pipe.prg"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0644), 0);
+    QDir(dir.path()).mkdir(QStringLiteral("folder.prg"));
+    const QString tooLong = dir.filePath(QString(300, QLatin1Char('n')));
+    const struct {
+        const char* name;
+        QString input;
+        int failingSync;
+        int failingClose;
+        rlim_t diskSpace;
+        bool cutInput;
+        QString struck; // the file named in the report
+        int number;
+        const char* reason;
+        bool replaced; // the old output was already replaced
+    } cases[] = {
+        {"file not synced", in, 1, 0, RLIM_INFINITY, false, path(), EIO, "Input/output error",
+         false},
+        {"file not closed", in, 0, 1, RLIM_INFINITY, false, path(), EIO, "Input/output error",
+         false},
+        {"folder not synced", in, 2, 0, RLIM_INFINITY, false, path(), EIO, "Input/output error",
+         true},
+        {"file-size limit", in, 0, 0, 1000, false, path(), EFBIG, "File too large", false},
+        {"input cut while read", in, 0, 0, RLIM_INFINITY, true, in, EIO,
+         "The input file changed while it was read", false},
+        {"a folder as input", dir.filePath(QStringLiteral("folder.prg")), 0, 0, RLIM_INFINITY,
+         false, dir.filePath(QStringLiteral("folder.prg")), EISDIR, "Is a directory", false},
+        {"a FIFO as input", fifo, 0, 0, RLIM_INFINITY, false, fifo, EINVAL, "not an ordinary file",
+         false},
+        {"a device as input", QStringLiteral("/dev/zero"), 0, 0, RLIM_INFINITY, false,
+         QStringLiteral("/dev/zero"), EINVAL, "not an ordinary file", false},
+        {"a missing input", dir.filePath(QStringLiteral("gone.prg")), 0, 0, RLIM_INFINITY, false,
+         dir.filePath(QStringLiteral("gone.prg")), ENOENT, "No such file or directory", false},
+        {"a name too long", tooLong, 0, 0, RLIM_INFINITY, false, tooLong, ENAMETOOLONG,
+         "File name too long", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        writeFile(in, prgBytes);
+        seed(old);
+        prg::Status failure;
+        {
+            const prg::test::FailingDisk disk(c.failingSync, c.failingClose);
+            const prg::test::FileSizeLimit full(c.diskSpace);
+            failure = copyPrg(c.input, path(), [&] {
+                if (c.cutInput)
+                    QFile::resize(in, 1500);
+            });
+        }
+        ASSERT_TRUE(failure.has_value());
+        EXPECT_EQ(failure->number, c.number);
+        EXPECT_EQ(failure->description, QDir::toNativeSeparators(c.struck) + QLatin1String(": ") +
+                                            QLatin1String(c.reason));
+        EXPECT_EQ(failure->source, QLatin1String("Nembra"));
+        EXPECT_EQ(contents(path()), c.replaced ? prgBytes : old);
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System),
+                  (QStringList{QStringLiteral("in.prg"), QStringLiteral("out.bin"),
+                               QStringLiteral("pipe.prg")}));
     }
 }
 

@@ -1,9 +1,8 @@
 #include "prgfile.h"
 
 #include "hex.h"
-#include "paths.h"
+#include "prginput.h"
 
-#include <QFile>
 #include <QStringList>
 
 namespace prg {
@@ -13,20 +12,16 @@ QString loadAddressText(quint8 low, quint8 high) {
 }
 
 std::optional<PrgHeader> inspectPrg(const QString& path) {
-    // Only an ordinary file is opened: a folder, a FIFO or a device would
-    // fail or block, and the inspection runs on every keystroke.
-    if (!isExistingFile(path))
-        return std::nullopt;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    const qint64 size = file.size();
-    if (size < 2)
+    // Only an ordinary file is opened, without waiting: a folder, a FIFO or a
+    // device would fail or block, and the inspection runs on every keystroke.
+    PrgInput file(path, QString());
+    if (file.open() || file.size() < 2)
         return std::nullopt;
     char bytes[2];
-    if (file.read(bytes, 2) != 2)
+    const Outcome<qint64> got = file.read(bytes, 2);
+    if (!got || *got != 2)
         return std::nullopt;
-    return PrgHeader{size, quint8(bytes[0]), quint8(bytes[1])};
+    return PrgHeader{file.size(), quint8(bytes[0]), quint8(bytes[1])};
 }
 
 QString prgInfoText(const PrgHeader& header) {
@@ -45,10 +40,6 @@ QString prgInfoText(const PrgHeader& header) {
 QString AnalyseraPRG(const QString& path) {
     const std::optional<PrgHeader> header = inspectPrg(path);
     return header ? prgInfoText(*header) : QStringLiteral("N/A");
-}
-
-bool FilSlut(const QIODevice& file) {
-    return file.atEnd();
 }
 
 } // namespace prg

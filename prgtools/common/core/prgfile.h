@@ -5,8 +5,6 @@
 
 #include <optional>
 
-class QIODevice;
-
 namespace prg {
 
 // What the inspection learns of a PRG file: its length and the two location
@@ -32,24 +30,5 @@ QString prgInfoText(const PrgHeader& header);
 
 // AnalyseraPRG: the text of the PRG-info box for `path`, or "N/A".
 QString AnalyseraPRG(const QString& path);
-
-// The end-of-input test of the read loops: no unread byte remains.
-bool FilSlut(const QIODevice& file);
-
-// The C64 address of the data byte at file offset `position` (>= 2).
-inline qint64 c64Address(int loadAddress, qint64 position) {
-    return qint64(loadAddress) + position - 2;
-}
-
-// Where an address lies against an inclusive window start..end.
-enum class WindowVerdict { Before, Inside, Past };
-
-inline WindowVerdict testWindow(qint64 address, qint64 start, qint64 end) {
-    if (address < start)
-        return WindowVerdict::Before;
-    if (address > end)
-        return WindowVerdict::Past;
-    return WindowVerdict::Inside;
-}
 
 } // namespace prg

@@ -1,4 +1,5 @@
 #include "prgfile.h"
+#include "prginput.h"
 
 #include <QByteArray>
 #include <QDateTime>
@@ -89,14 +90,30 @@ TEST(PrgHeader, SizesPastTwoGigabytesAreNotTruncated) {
     EXPECT_TRUE(prg::prgInfoText(header).startsWith(QLatin1String("File size: 3221225472 bytes")));
 }
 
-TEST(AddressWindow, InclusiveAtBothEnds) {
-    using prg::WindowVerdict;
-    EXPECT_EQ(prg::testWindow(0x5802, 0x5802, 0x5805), WindowVerdict::Inside);
-    EXPECT_EQ(prg::testWindow(0x5805, 0x5802, 0x5805), WindowVerdict::Inside);
-    EXPECT_EQ(prg::testWindow(0x5801, 0x5802, 0x5805), WindowVerdict::Before);
-    EXPECT_EQ(prg::testWindow(0x5806, 0x5802, 0x5805), WindowVerdict::Past);
-    EXPECT_EQ(prg::testWindow(0x10000, 0, 0xffff), WindowVerdict::Past);
-    EXPECT_EQ(prg::c64Address(0xc000, 2), 0xc000);
+// The offsets of the data bytes in an address window, inclusive at both
+// ends; the byte at offset p lies at load address + p - 2.
+TEST(DataSpan, InclusiveAtBothEnds) {
+    const struct {
+        int load;
+        qint64 start;
+        qint64 end;
+        qint64 first;
+        qint64 stop;
+    } cases[] = {
+        {0x5800, 0x5802, 0x5805, 4, 8},  // $5802..$5805
+        {0x5800, 0x5000, 0x5801, 2, 4},  // a start before the data begins at it
+        {0x5800, 0x5805, 0x5802, 7, 7},  // start after end: nothing
+        {0x5800, 0x5800, 0x57ff, 2, 2},  // end before the load address: nothing
+        {0xfff0, 0xfff0, 0xffff, 2, 18}, // data past $FFFF lies past any end
+    };
+    for (const auto& c : cases) {
+        const prg::DataSpan span = prg::dataSpan(c.load, c.start, c.end);
+        EXPECT_EQ(span.first, c.first) << c.load << " " << c.start;
+        EXPECT_EQ(span.stop, c.stop) << c.load << " " << c.start;
+    }
+    // A PRG loading at $0000 is taken whole, whatever the window.
+    EXPECT_EQ(prg::dataSpan(0, 0x1000, 0x1000).first, 2);
+    EXPECT_EQ(prg::dataSpan(0, 0x1000, 0x1000).stop, prg::DataSpan{}.stop);
 }
 
 } // namespace

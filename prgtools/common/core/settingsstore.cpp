@@ -36,11 +36,18 @@ Status SettingsStore::write(const QString& key, const QString& value) const {
                        m_application);
     settings.setValue(keyPath(key), value);
     settings.sync();
-    if (settings.status() != QSettings::NoError)
-        return errnoFailure(
-            EIO, QStringLiteral("Cannot save the settings to %1").arg(settings.fileName()),
-            m_application);
-    return std::nullopt;
+    const QString what = QStringLiteral("Cannot save the settings to %1").arg(settings.fileName());
+    switch (settings.status()) {
+    case QSettings::NoError:
+        return std::nullopt;
+    case QSettings::AccessError:
+        // The store tells only that its file could not be written.
+        return errnoFailure(EACCES, what, m_application);
+    case QSettings::FormatError:
+        return Failure{EINVAL, what + QLatin1String(": The settings file is not in a valid format"),
+                       m_application};
+    }
+    return errnoFailure(EIO, what, m_application);
 }
 
 } // namespace prg

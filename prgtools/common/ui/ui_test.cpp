@@ -159,6 +159,24 @@ TEST(SettingsStore, ReadsGarbageInTheFileAsText) {
     EXPECT_EQ(store.read(QStringLiteral("ValuesPerRow"), {}), QLatin1String("8"));
 }
 
+// A store that cannot be written says so with its own reason, not a
+// made-up disk error: here a folder stands where its file belongs.
+TEST(SettingsStore, AFailedWriteNamesTheStoresReason) {
+    felgrove::test::clearSettings(QStringLiteral("Nembrix"));
+    const QString path = QSettings(QSettings::NativeFormat, QSettings::UserScope,
+                                   QStringLiteral("Felgrove"), QStringLiteral("Nembrix"))
+                             .fileName();
+    QFile::remove(path);
+    ASSERT_TRUE(QDir().mkpath(path));
+    const prg::Status failure =
+        prg::SettingsStore(QStringLiteral("Nembrix")).write(QStringLiteral("ValuesPerRow"), "8");
+    QDir(path).removeRecursively();
+    ASSERT_TRUE(failure.has_value());
+    EXPECT_EQ(failure->description,
+              QStringLiteral("Cannot save the settings to %1: Permission denied").arg(path));
+    EXPECT_EQ(failure->source, QLatin1String("Nembrix"));
+}
+
 TEST(TwipsLayout, CaptionsAreNeverClipped) {
     QWidget window;
     auto* check = new QCheckBox(QStringLiteral("&Include location bytes"), &window);

@@ -284,25 +284,29 @@ TEST_F(Extract, AWriteFailingMidwayLosesNothing) {
     }
 }
 
-// The input changes after it was inspected and checked: the extraction
-// takes what the file holds when it is read, and never reads past it.
-TEST_F(Extract, AnInputThatShrinksOrVanishesIsReadAsItIs) {
+// The input changes once the extraction has opened it: a file cut short
+// before the end of the range is a failure that keeps the old output, bytes
+// added behind the end found at the start are not read, and a removed file
+// is still read whole.
+TEST_F(Extract, AnInputThatChangesWhileReadIsNeverCutShort) {
     const QByteArray input = prg(0x0801, 2000);
+    const QByteArray oldOutput("old output");
+    const QByteArray whole = QByteArray("\x00\x10", 2) + input.mid(2);
     const struct {
         const char* name;
         qint64 keep; // bytes left; -1: the file is removed
-        QByteArray expected;
+        bool fails;
     } cases[] = {
-        {"emptied", 0, {}},
-        {"one byte left", 1, {}},
-        {"only the location bytes", 2, {}},
-        {"one data byte", 3, QByteArray("\x00\x10", 2) + input.mid(2, 1)},
-        {"cut inside the window", 1000, QByteArray("\x00\x10", 2) + input.mid(2, 998)},
-        {"removed", -1, QByteArray("\x00\x10", 2) + input.mid(2)},
+        {"emptied", 0, true},
+        {"only the location bytes", 2, true},
+        {"cut inside the window", 1000, true},
+        {"removed", -1, false},
+        {"grown", input.size() + 500, false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         writeFile(in(), input);
+        writeFile(out(), oldOutput);
         slivra::ExtractHooks hooks;
         hooks.converting = [&] {
             if (c.keep < 0)
@@ -312,23 +316,31 @@ TEST_F(Extract, AnInputThatShrinksOrVanishesIsReadAsItIs) {
         };
         const slivra::ExtractRequest request{in(), out(), 0x0801, 0xffff, true, "1000"};
         const prg::Outcome<qint64> result = slivra::extractRange(request, hooks);
-        ASSERT_TRUE(result.ok());
-        EXPECT_EQ(*result, std::max<qint64>(0, c.expected.size() - 2));
-        EXPECT_EQ(contents(out()).toHex(), c.expected.toHex());
+        if (c.fails) {
+            ASSERT_FALSE(result.ok());
+            EXPECT_EQ(result.failure().description,
+                      in() + QLatin1String(": The input file changed while it was read"));
+            EXPECT_EQ(contents(out()), oldOutput);
+        } else {
+            ASSERT_TRUE(result.ok());
+            EXPECT_EQ(*result, input.size() - 2);
+            EXPECT_EQ(contents(out()).toHex(), whole.toHex());
+        }
     }
 
-    // Cut while the start-restriction notice is open, after the first block
-    // was read: what was read is written, and the reading ends there.
-    const QByteArray large = prg(0x0001, 600000);
+    // Cut once both files are open, before the first block is read: the
+    // bytes counted are missing, so nothing is written.
+    const QByteArray large = prg(0x0000, 600000); // every byte is taken
     writeFile(in(), large);
+    writeFile(out(), oldOutput);
     slivra::ExtractHooks hooks;
-    hooks.startRestricted = [&](const QString&) { QFile::resize(in(), 100); };
+    hooks.converting = [&] { QFile::resize(in(), 100); };
     const prg::Outcome<qint64> result =
-        slivra::extractRange({in(), out(), 0x0000, 0xffff, false, {}}, hooks);
-    ASSERT_TRUE(result.ok());
-    const QByteArray written = contents(out());
-    EXPECT_EQ(*result, written.size());
-    EXPECT_TRUE(large.mid(2).startsWith(written));
+        slivra::extractRange({in(), out(), 0x0000, 0xffff, true, QStringLiteral("0801")}, hooks);
+    ASSERT_FALSE(result.ok());
+    EXPECT_EQ(contents(out()), oldOutput);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+              (QStringList{QStringLiteral("in.prg"), QStringLiteral("out.bin")}));
 }
 
 TEST(NewLocationBytes, ReadOneToFourHexDigitsAsANumber) {
