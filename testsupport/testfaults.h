@@ -61,8 +61,9 @@ inline QString unwritablePlace() {
     return QStringLiteral("/proc/felgrove-output.bin");
 }
 
-// A disk that takes the bytes but fails to keep them: the n-th sync or
-// close (counting from 1) fails with EIO; the others do their work.
+// A disk that takes the bytes but fails to keep them: the n-th sync (counting
+// from 1) fails with EIO, or at the n-th the file is closed underneath, so
+// that the close that follows fails; the others do their work.
 class FailingDisk {
 public:
     FailingDisk(int failingSync, int failingClose) : m_saved(prg::detail::disk) {
@@ -77,20 +78,20 @@ public:
 
 private:
     static int sync(int fd) {
-        if (++s_syncs == s_failingSync) {
+        ++s_syncs;
+        if (s_syncs == s_failingSync) {
             errno = EIO;
             return -1;
+        }
+        // The file's handle goes away under its owner, whose own close of it
+        // then fails as a close on a failing disk does.
+        if (s_syncs == s_failingClose) {
+            ::close(fd);
+            return 0;
         }
         return ::fsync(fd);
     }
-    static int close(int fd) {
-        ::close(fd);
-        if (++s_closes == s_failingClose) {
-            errno = EIO;
-            return -1;
-        }
-        return 0;
-    }
+    static int close(int fd) { return ::close(fd); }
     prg::detail::DiskCalls m_saved;
     static inline int s_failingSync = 0;
     static inline int s_failingClose = 0;

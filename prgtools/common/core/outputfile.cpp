@@ -7,11 +7,8 @@
 #include <QFileInfo>
 
 #include <cerrno>
-#include <cstdio>
-#include <cstdlib>
 
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace prg {
@@ -24,13 +21,13 @@ namespace {
 
 constexpr qsizetype kBufferSize = 256 * 1024;
 
-// The file a path finally names: a symbolic link is written through, so the
-// file it points to is replaced and the link stays.
-QString followLinks(const QString& path) {
+// The folder that receives the finished file: a symbolic link is written
+// through, so the file it points to is replaced and the link stays.
+QString finalFolder(const QString& path) {
     QString at = path;
     for (int depth = 0; depth < 40 && QFileInfo(at).isSymLink(); ++depth)
         at = QFileInfo(at).symLinkTarget();
-    return QFileInfo(at).absoluteFilePath();
+    return QFileInfo(at).absolutePath();
 }
 
 } // namespace
@@ -48,73 +45,36 @@ Status checkOutputFile(const QString& path, const QString& source) {
 }
 
 OutputFile::OutputFile(QString path, QString source)
-    : m_path(std::move(path)), m_source(std::move(source)), m_buffer(kBufferSize) {}
+    : m_path(std::move(path)), m_source(std::move(source)), m_file(m_path), m_buffer(kBufferSize) {}
 
 OutputFile::~OutputFile() {
-    abandon();
-}
-
-void OutputFile::abandon() {
-    if (m_fd >= 0)
-        ::close(m_fd);
-    m_fd = -1;
-    if (!m_temporary.isEmpty())
-        ::unlink(m_temporary.constData());
-    m_temporary.clear();
+    // Not committed: QSaveFile removes its temporary file.
+    if (m_file.isOpen())
+        m_file.cancelWriting();
 }
 
 Failure OutputFile::failure(int error) const {
-    return errnoFailure(error, QDir::toNativeSeparators(m_path), m_source);
+    return fileFailure(m_file, m_path, error, m_source);
 }
 
 Status OutputFile::open() {
     if (Status refused = checkOutputFile(m_path, m_source))
         return refused;
-    const QString target = followLinks(m_path);
-    const QFileInfo info(target);
-    m_target = QFile::encodeName(target);
-    m_folder = QFile::encodeName(info.absolutePath());
-    // A hidden name beside the target, on the same disk, so that the rename
-    // that replaces the target is one step.
-    QByteArray name = m_folder + "/." + QFile::encodeName(info.fileName()) + ".XXXXXX";
-    m_fd = ::mkostemp(name.data(), O_CLOEXEC);
-    if (m_fd < 0)
+    errno = 0;
+    if (!m_file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return failure(errno);
-    m_temporary = name;
-    // The new file gets the old one's permissions, or those of a new file.
-    struct stat old;
-    mode_t mode;
-    if (::stat(m_target.constData(), &old) == 0) {
-        mode = old.st_mode & 07777;
-    } else {
-        const mode_t mask = ::umask(0);
-        ::umask(mask);
-        mode = 0666 & ~mask;
-    }
-    if (::fchmod(m_fd, mode) != 0) {
-        const int error = errno;
-        abandon();
-        return failure(error);
-    }
-    return std::nullopt;
-}
-
-Status OutputFile::writeAll(const char* data, qsizetype size) {
-    qsizetype done = 0;
-    while (done < size) {
-        const ssize_t written = ::write(m_fd, data + done, size_t(size - done));
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written <= 0)
-            return failure(written < 0 ? errno : EIO);
-        done += written;
-    }
     return std::nullopt;
 }
 
 Status OutputFile::drain() {
-    if (Status status = writeAll(m_buffer.data(), m_used))
-        return status;
+    qsizetype done = 0;
+    while (done < m_used) {
+        errno = 0;
+        const qint64 written = m_file.write(m_buffer.data() + done, m_used - done);
+        if (written <= 0)
+            return failure(errno);
+        done += written;
+    }
     m_used = 0;
     return std::nullopt;
 }
@@ -127,48 +87,62 @@ Status OutputFile::writeThrough(const char* data, qsizetype size) {
         m_used = size;
         return std::nullopt;
     }
-    return writeAll(data, size);
+    errno = 0;
+    if (m_file.write(data, size) != size)
+        return failure(errno);
+    return std::nullopt;
 }
 
 Status OutputFile::commit() {
-    // A failed commit leaves nothing behind, at once.
     Status status = replaceTarget();
-    if (status)
-        abandon();
+    // A failed commit leaves nothing behind, at once.
+    if (status && m_file.isOpen())
+        m_file.cancelWriting();
     return status;
 }
 
 Status OutputFile::replaceTarget() {
     if (Status status = drain())
         return status;
-    // The bytes must be on the disk before the file takes the target's
-    // place, or a crash could leave an empty or partial file there.
-    if (detail::disk.sync(m_fd) != 0)
+    errno = 0;
+    if (!m_file.flush())
         return failure(errno);
-    const int fd = m_fd;
-    m_fd = -1; // closed even when closing fails; never closed twice
-    if (detail::disk.close(fd) != 0)
-        return failure(errno);
-    const int folder = ::open(m_folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    // QSaveFile syncs the file itself but does not look at the result: the
+    // bytes must be on the disk before the file takes the target's place,
+    // or a crash could leave an empty or partial file there.
+    if (detail::disk.sync(m_file.handle()) != 0)
+        return errnoFailure(errno, QDir::toNativeSeparators(m_path), m_source);
+    // The folder is opened before the rename, so that a folder that cannot
+    // be opened stops the work while the old file is still there.
+    const int folder = ::open(QFile::encodeName(finalFolder(m_path)).constData(),
+                              O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (folder < 0)
-        return failure(errno);
-    if (::rename(m_temporary.constData(), m_target.constData()) != 0) {
+        return errnoFailure(errno, QDir::toNativeSeparators(m_path), m_source);
+    errno = 0;
+    if (!m_file.commit()) {
+        // A rename that fails says why; a close that fails leaves QSaveFile
+        // without a reason of its own.
         const int error = errno;
+        const Failure failed = m_file.error() == QFileDevice::UnspecifiedError
+                                   ? Failure{EIO,
+                                             QDir::toNativeSeparators(m_path) +
+                                                 QLatin1String(": The file could not be closed"),
+                                             m_source}
+                                   : failure(error);
         ::close(folder);
-        return failure(error);
+        return failed;
     }
-    m_temporary.clear();
-    // The rename itself lives in the folder; it reaches the disk only when
-    // the folder is synced. A file system that cannot sync a folder says so
-    // with EINVAL; it has nothing more to write.
+    // The rename lives in the folder and reaches the disk only when the
+    // folder is synced. A file system that cannot sync a folder says so with
+    // EINVAL; it has nothing more to write.
     int synced = detail::disk.sync(folder);
     const int error = errno;
     if (synced != 0 && (error == EINVAL || error == EOPNOTSUPP))
         synced = 0;
     if (detail::disk.close(folder) != 0 && synced == 0)
-        return failure(errno);
+        return errnoFailure(errno, QDir::toNativeSeparators(m_path), m_source);
     if (synced != 0)
-        return failure(error);
+        return errnoFailure(error, QDir::toNativeSeparators(m_path), m_source);
     return std::nullopt;
 }
 

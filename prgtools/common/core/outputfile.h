@@ -3,6 +3,7 @@
 #include "failure.h"
 
 #include <QByteArray>
+#include <QSaveFile>
 #include <QString>
 
 #include <algorithm>
@@ -25,9 +26,9 @@ extern DiskCalls disk;
 Status checkOutputFile(const QString& path, const QString& source);
 
 // A file written in one piece: the bytes go to a temporary file beside the
-// target, which replaces the target only when commit() succeeds. Until then
-// an existing file at the path stays as it was, and a failure or an early
-// end leaves nothing behind.
+// target (QSaveFile), which replaces the target only when commit() succeeds.
+// Until then an existing file at the path stays as it was, and a failure or
+// an early end leaves nothing behind.
 class OutputFile {
 public:
     OutputFile(QString path, QString source);
@@ -53,18 +54,13 @@ public:
 
 private:
     Status writeThrough(const char* data, qsizetype size);
-    Status writeAll(const char* data, qsizetype size);
     Status drain();
     Status replaceTarget();
     Failure failure(int error) const;
-    void abandon();
 
     QString m_path;
     QString m_source;
-    QByteArray m_target; // the file replaced, links followed
-    QByteArray m_folder;
-    QByteArray m_temporary;
-    int m_fd = -1;
+    QSaveFile m_file;
     std::vector<char> m_buffer;
     qsizetype m_used = 0;
 };
