@@ -51,14 +51,14 @@ void LoadFile(benchmark::State& state) {
     pixmoth::Picture picture;
     const QString path = samplePath();
     for (auto _ : state)
-        benchmark::DoNotOptimize(pixmoth::LoadBitmapFile(path, picture));
+        benchmark::DoNotOptimize(pixmoth::readPictureFile(path, picture));
 }
 BENCHMARK(LoadFile)->Unit(benchmark::kMicrosecond);
 
 // Decoding alone: every multicolour pixel into the image.
 void Decode(benchmark::State& state) {
     pixmoth::Picture picture;
-    pixmoth::loadPictureBytes(pixmoth::samplePictureBytes(), picture);
+    pixmoth::readPictureBytes(pixmoth::samplePictureBytes(), picture);
     for (auto _ : state)
         benchmark::DoNotOptimize(pixmoth::renderPicture(picture, int(state.range(0))));
 }

@@ -240,7 +240,7 @@ TEST_F(Window, LoadsBothPictureSizesAndDrawsThem) {
         load(write(bytes));
         EXPECT_TRUE(prompts.messages.empty());
         Picture expected;
-        pixmoth::loadPictureBytes(bytes, expected);
+        pixmoth::readPictureBytes(bytes, expected);
         EXPECT_EQ(window->picture(), expected);
         EXPECT_TRUE(window->state().PictureLoaded);
         for (const QComboBox* list :
@@ -302,7 +302,7 @@ TEST_P(DropOnWindow, LoadsOneLocalFileAsFileLoadDoes) {
     }
     Picture expected;
     if (GetParam().taken)
-        pixmoth::loadPictureBytes(bytes, expected);
+        pixmoth::readPictureBytes(bytes, expected);
     EXPECT_EQ(window->picture(), expected);
 }
 
@@ -382,7 +382,7 @@ TEST_F(Window, DrawsEachMulticolourPixelAsABoxAtBothMagnifications) {
     const QByteArray random = randomBytes(pixmoth::kLongPictureSize, 5);
     load(write(random));
     Picture expected;
-    pixmoth::loadPictureBytes(random, expected);
+    pixmoth::readPictureBytes(random, expected);
     EXPECT_EQ(drawn(), pixmoth::renderPicture(expected, 2));
 }
 
@@ -392,7 +392,7 @@ TEST_F(Window, ArrangeControlsFitsTheWindowAtBothMagnifications) {
         SCOPED_TRACE(m);
         setMagnification(m);
         QApplication::processEvents();
-        const pixmoth::WindowLayout l = pixmoth::ArrangeControls(m);
+        const pixmoth::WindowLayout l = pixmoth::controlPlaces(m);
         const MainWindow& w = *window;
         EXPECT_EQ(w.controls().picStd->geometry(), l.picStd);
         EXPECT_EQ(w.controls().Frame1->geometry(), l.Frame1);
