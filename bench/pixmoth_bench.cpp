@@ -74,10 +74,10 @@ struct LoadedWindow {
             window.controls().mnu2x2->trigger();
         window.LoadBitmapFile(samplePath());
         window.DrawBitmap();
-        // On the ship, the sample's first motif.
-        window.state().CaptureX = 24 * magnification;
-        window.state().CaptureY = 21 * magnification;
-        window.DrawCapturePic();
+        // On the ship, the sample's first motif: one sprite right and one
+        // down, with Align to grid on.
+        arrow(Qt::Key_Right);
+        arrow(Qt::Key_Down);
         QCoreApplication::processEvents();
     }
     // The arrow key's release, as the user's key reaches the colour list.
