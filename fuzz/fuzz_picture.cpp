@@ -24,7 +24,7 @@ QByteArray stretched(const uint8_t* data, size_t size, qint64 length) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     pixmoth::Picture picture;
     const QByteArray raw(reinterpret_cast<const char*>(data), qsizetype(size));
-    const pixmoth::LoadResult rawResult = pixmoth::loadPictureBytes(raw, picture);
+    const pixmoth::LoadResult rawResult = pixmoth::readPictureBytes(raw, picture);
     const bool pictureSize =
         qint64(size) == pixmoth::kShortPictureSize || qint64(size) == pixmoth::kLongPictureSize;
     if ((rawResult.status == pixmoth::LoadStatus::Loaded) != pictureSize)
@@ -32,7 +32,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     const qint64 length =
         (size > 0 && (data[0] & 1)) ? pixmoth::kLongPictureSize : pixmoth::kShortPictureSize;
-    if (pixmoth::loadPictureBytes(stretched(data, size, length), picture).status !=
+    if (pixmoth::readPictureBytes(stretched(data, size, length), picture).status !=
         pixmoth::LoadStatus::Loaded)
         std::abort();
     for (int m : {1, 2}) {
@@ -49,7 +49,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         const int m = 1 + (data[1] & 1);
         const int captureX = qint16(data[2] | (data[3] << 8));
         const int captureY = qint16(data[4] | (data[5] << 8));
-        const pixmoth::CaptureOrigin origin = pixmoth::captureOrigin(captureX, captureY, m);
+        const pixmoth::CaptureOrigin origin = pixmoth::boxOrigin(captureX, captureY, m);
         const pixmoth::Capture capture = pixmoth::captureArea(picture, origin);
         const pixmoth::SpriteChoices choices{data[6] % 20, data[7] % 20, data[0] % 100};
         for (auto notation : {pixmoth::SpriteNotation::Hex, pixmoth::SpriteNotation::Binary}) {

@@ -1,6 +1,7 @@
 #include "bitstrings.h"
 
 #include "decode.h"
+#include "palette.h"
 
 namespace pixmoth {
 
@@ -40,6 +41,11 @@ int AnalyzeBits(const Picture& picture, const QString& sBits, int iNum, int iDat
     const QString pair = (iNum >= 1 && iNum <= 4) ? sBits.mid(2 * (iNum - 1), 2) : QString();
     const int colour = GetColour(picture, BinToDec(pair), iDataByte);
     return (colour >= 0 && colour <= 15) ? colour : 0;
+}
+
+qint32 PaletteRgb(qint32 index) {
+    const QRgb c = paletteQRgb(index); // black outside the palette
+    return qRed(c) + 256 * qGreen(c) + 65536 * qBlue(c);
 }
 
 } // namespace pixmoth

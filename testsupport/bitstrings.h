@@ -32,4 +32,8 @@ qint32 SkippaDecimaler(QString& strVal, bool addOneIfDecimals);
 // bitmap byte `iDataByte`; 0 for any other pair number.
 int AnalyzeBits(const Picture& picture, const QString& sBits, int iNum, int iDataByte);
 
+// The screen colour of a palette index as one number, red + 256 green +
+// 65536 blue; any index outside 0..15 gives 0 (black).
+qint32 PaletteRgb(qint32 index);
+
 } // namespace pixmoth

@@ -15,7 +15,7 @@ int roundedQuotient(int value, int divisor) {
 
 } // namespace
 
-CaptureOrigin captureOrigin(int captureX, int captureY, int magnification) {
+CaptureOrigin boxOrigin(int captureX, int captureY, int magnification) {
     const int m = magnification < 1 ? 1 : magnification;
     // nearbyint rounds halves to the even neighbour in the default mode.
     int px = roundedQuotient(captureX, m);

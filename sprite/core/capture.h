@@ -54,7 +54,7 @@ struct CaptureOrigin {
 // column is taken one to the left, and a corner beyond the picture's edges
 // (left over from a magnification change made before any picture was
 // loaded) is pulled back inside, so the walk never leaves the bitmap.
-CaptureOrigin captureOrigin(int captureX, int captureY, int magnification);
+CaptureOrigin boxOrigin(int captureX, int captureY, int magnification);
 
 // The capture walk: where each captured pixel lies in the bitmap. Captured
 // pixel (p, r) is multicolour pixel (px / 2 + p, py + r) of the picture.

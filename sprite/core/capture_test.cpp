@@ -87,7 +87,7 @@ TEST(CaptureOrigin, DividesRoundsAndKeepsInside) {
         {-4, -2, 1, {0, 0}},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(pixmoth::captureOrigin(c.x, c.y, c.m), c.origin) << c.x << "," << c.y;
+        EXPECT_EQ(pixmoth::boxOrigin(c.x, c.y, c.m), c.origin) << c.x << "," << c.y;
 }
 
 TEST(Capture, ColoursFollowTheDecodedPicture) {

@@ -27,14 +27,14 @@ std::array<QLine, 8> captureFrameSegments(int captureX, int captureY, int magnif
     }};
 }
 
-void drawCaptureFrame(QPainter& painter, int captureX, int captureY, int magnification,
-                      int colour) {
+void paintCaptureFrame(QPainter& painter, int captureX, int captureY, int magnification,
+                       int colour) {
     const QColor rgb = QColor::fromRgb(paletteQRgb(colour));
     for (const QLine& segment : captureFrameSegments(captureX, captureY, magnification))
         painter.fillRect(QRect(segment.p1(), segment.p2()).normalized(), rgb);
 }
 
-QString PositionStatusText(int captureX, int captureY, int magnification) {
+QString positionText(int captureX, int captureY, int magnification) {
     const double m = magnification < 1 ? 1 : magnification;
     // 'g' with enough digits writes whole numbers without a fraction and
     // halves as "x.5", the shortest form of every quotient by 1 or 2.
@@ -42,16 +42,16 @@ QString PositionStatusText(int captureX, int captureY, int magnification) {
         .arg(QString::number(captureX / m, 'g', 12), QString::number(captureY / m, 'g', 12));
 }
 
-QString OptionsStatusText(bool alignToGrid, bool eraseOnCapture) {
+QString optionsText(bool alignToGrid, bool eraseOnCapture) {
     const auto onOff = [](bool on) { return on ? QStringLiteral("ON") : QStringLiteral("OFF"); };
     return QStringLiteral("Align to grid = %1, Erase on capture = %2")
         .arg(onOff(alignToGrid), onOff(eraseOnCapture));
 }
 
-QString statusLine(const QString& positionText, const QString& optionsText) {
-    if (positionText.isEmpty())
-        return optionsText;
-    return positionText + QStringLiteral(", ") + optionsText;
+QString statusLine(const QString& position, const QString& options) {
+    if (position.isEmpty())
+        return options;
+    return position + QStringLiteral(", ") + options;
 }
 
 } // namespace pixmoth

@@ -28,17 +28,18 @@ std::array<QLine, 8> captureFrameSegments(int captureX, int captureY, int magnif
 // Draws the frame's segments in palette colour `colour`. The segments are
 // axis-aligned, so each is filled as a one-pixel-wide rectangle, which gives
 // exactly the pixels from one end to the other.
-void drawCaptureFrame(QPainter& painter, int captureX, int captureY, int magnification, int colour);
+void paintCaptureFrame(QPainter& painter, int captureX, int captureY, int magnification,
+                       int colour);
 
 // "x=" and captureX / M, ", y=" and captureY / M, each in its shortest
 // decimal form ("x=24, y=21", or "x=1.5, y=0" for an odd corner at M = 2).
-QString PositionStatusText(int captureX, int captureY, int magnification);
+QString positionText(int captureX, int captureY, int magnification);
 
 // "Align to grid = ON, Erase on capture = OFF" and so on.
-QString OptionsStatusText(bool alignToGrid, bool eraseOnCapture);
+QString optionsText(bool alignToGrid, bool eraseOnCapture);
 
 // The status bar's line: the position text, ", " and the options text, or the
 // options text alone while there is no position text yet.
-QString statusLine(const QString& positionText, const QString& optionsText);
+QString statusLine(const QString& position, const QString& options);
 
 } // namespace pixmoth

@@ -17,7 +17,7 @@ std::set<std::pair<int, int>> framePixels(int x, int y, int m, int colour) {
     view.fill(kPaper);
     {
         QPainter painter(&view);
-        pixmoth::drawCaptureFrame(painter, x, y, m, colour);
+        pixmoth::paintCaptureFrame(painter, x, y, m, colour);
     }
     std::set<std::pair<int, int>> painted;
     for (int py = 0; py < view.height(); ++py)
@@ -97,14 +97,14 @@ TEST(CaptureFrame, StatusTexts) {
         {5, 0, 2, "x=2.5, y=0"},   {592, 357, 2, "x=296, y=178.5"},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(pixmoth::PositionStatusText(c.x, c.y, c.m), QLatin1String(c.text));
+        EXPECT_EQ(pixmoth::positionText(c.x, c.y, c.m), QLatin1String(c.text));
 
-    const QString options = pixmoth::OptionsStatusText(true, true);
-    EXPECT_EQ(pixmoth::statusLine(pixmoth::PositionStatusText(48, 42, 2), options),
+    const QString options = pixmoth::optionsText(true, true);
+    EXPECT_EQ(pixmoth::statusLine(pixmoth::positionText(48, 42, 2), options),
               QStringLiteral("x=24, y=21, Align to grid = ON, Erase on capture = ON"));
-    EXPECT_EQ(pixmoth::statusLine(QString(), pixmoth::OptionsStatusText(false, true)),
+    EXPECT_EQ(pixmoth::statusLine(QString(), pixmoth::optionsText(false, true)),
               QStringLiteral("Align to grid = OFF, Erase on capture = ON"));
-    EXPECT_EQ(pixmoth::OptionsStatusText(true, false),
+    EXPECT_EQ(pixmoth::optionsText(true, false),
               QStringLiteral("Align to grid = ON, Erase on capture = OFF"));
 }
 

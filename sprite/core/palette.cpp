@@ -45,13 +45,6 @@ const std::array<QString, 17>& ColourNames() {
     return names;
 }
 
-qint32 PaletteRgb(qint32 index) {
-    if (!inPalette(index))
-        return 0;
-    const Rgb& c = kPalette[std::size_t(index)];
-    return c.red + 256 * c.green + 65536 * c.blue;
-}
-
 QRgb paletteQRgb(int index) {
     if (!inPalette(index))
         return qRgb(0, 0, 0);

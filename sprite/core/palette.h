@@ -13,11 +13,8 @@ constexpr int kNoColour = 16;
 // The 17 names of the colour lists: "Black" .. "L Grey", then "[none]".
 const std::array<QString, 17>& ColourNames();
 
-// The screen colour of a palette index as red + 256 green + 65536 blue;
-// any index outside 0..15 gives 0 (black).
-qint32 PaletteRgb(qint32 index);
-
-// The same colour as a QRgb, opaque; black outside 0..15.
+// The screen colour of a palette index as a QRgb, opaque; black outside
+// 0..15.
 QRgb paletteQRgb(int index);
 
 } // namespace pixmoth

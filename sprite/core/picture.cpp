@@ -43,14 +43,14 @@ LoadResult refuseUnlessFile(mode_t mode) {
 
 } // namespace
 
-LoadResult loadPictureBytes(const QByteArray& bytes, Picture& picture) {
+LoadResult readPictureBytes(const QByteArray& bytes, Picture& picture) {
     if (!isPictureSize(bytes.size()))
         return {LoadStatus::WrongSize, {}};
     place(bytes, picture);
     return {};
 }
 
-LoadResult LoadBitmapFile(const QString& path, Picture& picture) {
+LoadResult readPictureFile(const QString& path, Picture& picture) {
     // Only an ordinary file is opened: opening a FIFO waits for a writer, and
     // a device may never end.
     const QByteArray name = QFile::encodeName(path);
@@ -84,7 +84,7 @@ LoadResult LoadBitmapFile(const QString& path, Picture& picture) {
         return {LoadStatus::Unreadable, file.errorString()};
     if (bytes.size() != file.size())
         return {LoadStatus::Unreadable, QStringLiteral("The file changed while it was read.")};
-    return loadPictureBytes(bytes, picture);
+    return readPictureBytes(bytes, picture);
 }
 
 } // namespace pixmoth

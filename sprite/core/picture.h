@@ -33,13 +33,13 @@ struct LoadResult {
     QString reason; // why an Unreadable file could not be read
 };
 
-// LoadBitmapFile without its message: checks the size of the file at `path`
+// The main window's LoadBitmapFile without its message: checks the size of the file at `path`
 // and, when it is one of the two picture sizes, fills `picture` (indexes 1..
 // set to 255 first, then every byte of the file placed). `picture` changes
 // only when the result is Loaded.
-LoadResult LoadBitmapFile(const QString& path, Picture& picture);
+LoadResult readPictureFile(const QString& path, Picture& picture);
 
 // The same from bytes in memory.
-LoadResult loadPictureBytes(const QByteArray& bytes, Picture& picture);
+LoadResult readPictureBytes(const QByteArray& bytes, Picture& picture);
 
 } // namespace pixmoth

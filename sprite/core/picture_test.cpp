@@ -34,7 +34,7 @@ TEST_F(Loading, EveryByteLandsInItsArray) {
     for (qint64 size : {pixmoth::kShortPictureSize, pixmoth::kLongPictureSize}) {
         const QByteArray bytes = pictureBytes(size);
         Picture p;
-        ASSERT_EQ(pixmoth::LoadBitmapFile(write(bytes), p).status, LoadStatus::Loaded);
+        ASSERT_EQ(pixmoth::readPictureFile(write(bytes), p).status, LoadStatus::Loaded);
         const auto at = [&](qint64 offset) { return quint8(bytes[offset]); };
         EXPECT_EQ(p.colourData[1], at(2));
         EXPECT_EQ(p.colourData[1024], at(1025));
@@ -52,7 +52,7 @@ TEST_F(Loading, EveryByteLandsInItsArray) {
 TEST_F(Loading, NothingOfAnEarlierPictureSurvives) {
     Picture p;
     p.bitmapData.fill(7);
-    ASSERT_EQ(pixmoth::LoadBitmapFile(write(pictureBytes(pixmoth::kShortPictureSize)), p).status,
+    ASSERT_EQ(pixmoth::readPictureFile(write(pictureBytes(pixmoth::kShortPictureSize)), p).status,
               LoadStatus::Loaded);
     EXPECT_EQ(p.bitmapData[8241], 255);
     EXPECT_EQ(p.bitmapData[8001], 255);
@@ -63,7 +63,7 @@ TEST_F(Loading, WrongSizesChangeNothing) {
     p.bitmapData[5] = 42;
     const Picture before = p;
     for (qint64 size : {0LL, 2LL, 10049LL, 10051LL, 10240LL, 10242LL, 3LL * 1024 * 1024}) {
-        EXPECT_EQ(pixmoth::LoadBitmapFile(write(pictureBytes(size)), p).status,
+        EXPECT_EQ(pixmoth::readPictureFile(write(pictureBytes(size)), p).status,
                   LoadStatus::WrongSize)
             << size;
         EXPECT_EQ(p, before) << size;
@@ -77,7 +77,7 @@ TEST_F(Loading, UnreadableFilesSayWhyAndChangeNothing) {
     const QString cases[] = {dir.filePath(QStringLiteral("missing.prg")), dir.path(),
                              dir.filePath(QStringLiteral("no/folder/x.prg"))};
     for (const QString& path : cases) {
-        const pixmoth::LoadResult result = pixmoth::LoadBitmapFile(path, p);
+        const pixmoth::LoadResult result = pixmoth::readPictureFile(path, p);
         EXPECT_EQ(result.status, LoadStatus::Unreadable) << path.toStdString();
         EXPECT_FALSE(result.reason.isEmpty());
         EXPECT_EQ(p, before);

@@ -57,11 +57,7 @@ void rescaleCapture(ViewState& state, int from) {
 
 // The status texts are written once, with the capture frame's.
 QString OptionsStatusText(const ViewState& state) {
-    return OptionsStatusText(state.AlignToGrid, state.EraseOnCapture);
-}
-
-QString positionStatusText(const ViewState& state) {
-    return PositionStatusText(state.CaptureX, state.CaptureY, state.Magnification);
+    return optionsText(state.AlignToGrid, state.EraseOnCapture);
 }
 
 QString statusLine(const ViewState& state) {

@@ -46,10 +46,6 @@ void rescaleCapture(ViewState& state, int from);
 // "Align to grid = ON, Erase on capture = OFF".
 QString OptionsStatusText(const ViewState& state);
 
-// "x=24, y=21": the box's corner in picture pixels, "x=2.5" when a position
-// is not a whole number of picture pixels.
-QString positionStatusText(const ViewState& state);
-
 // The status bar line: the position text, when there is one, before the
 // options text.
 QString statusLine(const ViewState& state);

@@ -1,3 +1,4 @@
+#include "captureframe.h"
 #include "viewstate.h"
 
 #include <gtest/gtest.h>
@@ -105,10 +106,10 @@ TEST(StatusText, OptionsAndPosition) {
                      {2, 5, 7, "x=2.5, y=3.5"},
                      {1, 296, 179, "x=296, y=179"}};
     for (const auto& p : positions)
-        EXPECT_EQ(pixmoth::positionStatusText(at(p.m, true, p.x, p.y)), QLatin1String(p.text));
+        EXPECT_EQ(pixmoth::positionText(p.x, p.y, p.m), QLatin1String(p.text));
 
     ViewState s = at(1, true, 3, 7);
-    s.PositionStatusText = pixmoth::positionStatusText(s);
+    s.PositionStatusText = pixmoth::positionText(s.CaptureX, s.CaptureY, s.Magnification);
     EXPECT_EQ(pixmoth::statusLine(s),
               QLatin1String("x=3, y=7, Align to grid = ON, Erase on capture = ON"));
 }

@@ -51,7 +51,7 @@ TEST(Canvas, FileBytesLoadBackUnchanged) {
     EXPECT_EQ(quint8(bytes[0]), 0x00);
     EXPECT_EQ(quint8(bytes[1]), 0x58);
     Picture loaded;
-    ASSERT_EQ(pixmoth::loadPictureBytes(bytes, loaded).status, pixmoth::LoadStatus::Loaded);
+    ASSERT_EQ(pixmoth::readPictureBytes(bytes, loaded).status, pixmoth::LoadStatus::Loaded);
     for (int i = 1; i <= 1024; ++i) {
         ASSERT_EQ(loaded.colourData[std::size_t(i)], picture.colourData[std::size_t(i)]) << i;
         ASSERT_EQ(loaded.screenData[std::size_t(i)], picture.screenData[std::size_t(i)]) << i;
@@ -64,7 +64,7 @@ TEST(SamplePicture, MotifsInTheirOwnColoursOnBlack) {
     const QByteArray bytes = pixmoth::samplePictureBytes();
     ASSERT_EQ(bytes.size(), pixmoth::kShortPictureSize);
     Picture picture;
-    ASSERT_EQ(pixmoth::loadPictureBytes(bytes, picture).status, pixmoth::LoadStatus::Loaded);
+    ASSERT_EQ(pixmoth::readPictureBytes(bytes, picture).status, pixmoth::LoadStatus::Loaded);
     const Canvas canvas = pixmoth::sampleCanvas();
     expectDecodesTo(picture, canvas); // every cell kept to its four colours
 

@@ -6,6 +6,7 @@
 #include "mainwindow.h"
 #include "palette.h"
 #include "pictureview.h"
+#include "pixmoth_window_driver.h"
 #include "recordingprompts.h"
 #include "resultwindow.h"
 #include "samplepicture.h"
@@ -113,6 +114,22 @@ QString shown(const QString& text) {
     return QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
 
+// Runs `act` each time `watched` is resized.
+class OnResize : public QObject {
+public:
+    OnResize(QWidget* watched, std::function<void()> act) : act_(std::move(act)) {
+        watched->installEventFilter(this);
+    }
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Resize)
+            act_();
+        return false;
+    }
+
+private:
+    std::function<void()> act_;
+};
+
 void settle() {
     QCoreApplication::processEvents();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -136,17 +153,9 @@ protected:
         ASSERT_TRUE(window->state().PictureLoaded);
     }
     void setMagnification(int m) { (m == 1 ? c().mnu1x1 : c().mnu2x2)->trigger(); }
-    // Puts the box at (px, py) hi-res pixels and captures there.
-    void placeBox(int px, int py) {
-        const int m = window->state().Magnification;
-        window->state().CaptureX = px * m;
-        window->state().CaptureY = py * m;
-        window->DrawCapturePic();
-    }
-    void arrow(QWidget* target, Qt::Key key) {
-        QTest::keyPress(target, key);
-        QTest::keyRelease(target, key);
-    }
+    // Moves the box with the arrow keys to (px, py) hi-res pixels.
+    void placeBox(int px, int py) { pixmoth::test::moveBoxTo(*window, px, py); }
+    void arrow(QWidget* target, Qt::Key key) { pixmoth::test::pressArrow(target, key); }
     void choose(QComboBox* list, int colour) {
         const int index =
             list->findData(QStringLiteral("col%1").arg(colour, 2, 10, QLatin1Char('0')));
@@ -269,25 +278,26 @@ std::array<QPoint, 4> frameCorners(int px, int py, int m) {
 TEST_F(CaptureWindow, FrameFlashesOverThePictureWithoutEnteringIt) {
     load(filledCanvas(kBlue));
     const QRgb blue = pixmoth::paletteQRgb(kBlue);
-    // Black, dark, mid and light grey, yellow, white, and back; the eleventh
-    // tick is black again.
-    const int cycle[] = {0, 11, 12, 15, 7, 1, 7, 15, 12, 11, 0};
+    // Black, dark, mid and light grey, yellow, white, and back, from wherever
+    // the cycle stands; the tick after the tenth takes the first colour again.
+    const int cycle[] = {0, 11, 12, 15, 7, 1, 7, 15, 12, 11};
     EXPECT_TRUE(c().Timer1->isActive());
+    window->show(); // a tick during a rescale is made while the picture resizes
     for (int m : {1, 2}) {
         SCOPED_TRACE(m);
         setMagnification(m);
-        window->state().FlashStep = 0;
         // The new drawing carries no frame until the next tick.
         EXPECT_EQ(grabbedPicture(), c().picStd->image());
         placeBox(24, 21);
         const QImage kept = c().picStd->image();
+        const int start = window->state().FlashStep;
         for (int tick = 0; tick < 11; ++tick) {
             const int step = window->state().FlashStep;
             window->DrawCaptureFrame();
             EXPECT_EQ(window->state().FlashStep, (step + 1) % 10);
             const QImage shot = grabbedPicture();
             for (const QPoint& corner : frameCorners(24, 21, m))
-                EXPECT_EQ(shot.pixel(corner), pixmoth::paletteQRgb(cycle[tick]))
+                EXPECT_EQ(shot.pixel(corner), pixmoth::paletteQRgb(cycle[(start + tick) % 10]))
                     << tick << " at " << corner.x() << "," << corner.y();
             // Past the arm's tip and inside the box: the picture.
             EXPECT_EQ(shot.pixel(24 * m + 4 * m + 1, 21 * m), blue);
@@ -308,16 +318,23 @@ TEST_F(CaptureWindow, FrameFlashesOverThePictureWithoutEnteringIt) {
         EXPECT_EQ(c().StatusBar1->text(),
                   QLatin1String("x=48, y=21, Align to grid = ON, Erase on capture = ON"));
 
-        // While the window rescales a tick draws nothing and keeps its step.
-        window->state().Rescaling = true;
-        const int step = window->state().FlashStep;
-        window->state().CaptureX = 0;
-        window->DrawCaptureFrame();
-        EXPECT_EQ(window->state().FlashStep, step);
-        EXPECT_EQ(grabbedPicture(), moved);
-        EXPECT_EQ(c().StatusBar1->text(),
-                  QLatin1String("x=48, y=21, Align to grid = ON, Erase on capture = ON"));
-        window->state().Rescaling = false;
+        // While the window rescales a tick draws nothing and keeps its step:
+        // a frame drawn there would show the position at the new
+        // magnification before the box has followed it.
+        int ticks = 0;
+        {
+            const OnResize tick(c().picStd, [&] {
+                const int step = window->state().FlashStep;
+                window->DrawCaptureFrame();
+                EXPECT_EQ(window->state().FlashStep, step);
+                EXPECT_EQ(c().StatusBar1->text(),
+                          QLatin1String("x=48, y=21, Align to grid = ON, Erase on capture = ON"));
+                ++ticks;
+            });
+            setMagnification(3 - m);
+        }
+        EXPECT_GT(ticks, 0);
+        setMagnification(m);
     }
 }
 

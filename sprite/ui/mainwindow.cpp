@@ -5,8 +5,8 @@
 #include "filedrop.h"
 #include "palette.h"
 #include "pictureview.h"
-#include "prompts.h"
 #include "programfolder.h"
+#include "prompts.h"
 #include "texts.h"
 #include "windowlayout.h"
 
@@ -92,7 +92,7 @@ void MainWindow::ArrangeControls() {
         labels[i]->setGeometry(labelPlaces[i].adjusted(0, 0, extra, 0));
         boxes[i]->setGeometry(lists[i].translated(extra, 0));
     }
-    const WindowLayout l = pixmoth::ArrangeControls(state_.Magnification, extra);
+    const WindowLayout l = pixmoth::controlPlaces(state_.Magnification, extra);
     c_.picStd->setGeometry(l.picStd);
     c_.picStd->setPixelUnit(state_.Magnification);
     c_.Frame1->setGeometry(l.Frame1);
@@ -107,8 +107,7 @@ void MainWindow::ArrangeControls() {
 
 void MainWindow::PlaceCapturePreview() {
     c_.picCapture->setGeometry(
-        pixmoth::ArrangeControls(state_.Magnification,
-                                 c_.Frame1->width() - FramePlaces::kColumnWidth)
+        pixmoth::controlPlaces(state_.Magnification, c_.Frame1->width() - FramePlaces::kColumnWidth)
             .picCapture);
     // Each hi-res pixel of the preview is 3 x 3 pixels (a multicolour
     // pixel 6 x 3).
@@ -139,7 +138,7 @@ void MainWindow::loadPicture(const QString& path) {
 }
 
 void MainWindow::LoadBitmapFile(const QString& path) {
-    const LoadResult result = pixmoth::LoadBitmapFile(path, picture_);
+    const LoadResult result = pixmoth::readPictureFile(path, picture_);
     switch (result.status) {
     case LoadStatus::WrongSize:
         prompts_.message(this, felgrove::PromptIcon::Information, programName(), wrongSizeText());
@@ -178,8 +177,8 @@ void MainWindow::DrawBitmap() {
 }
 
 void MainWindow::DrawCapturePic() {
-    capture_ = captureArea(picture_,
-                           captureOrigin(state_.CaptureX, state_.CaptureY, state_.Magnification));
+    capture_ =
+        captureArea(picture_, boxOrigin(state_.CaptureX, state_.CaptureY, state_.Magnification));
     c_.picCapture->setImage(capture_.preview);
     fillColourLists();
 }
@@ -205,9 +204,9 @@ void MainWindow::DrawCaptureFrame() {
     const int colour = kFlashColours[std::size_t(state_.FlashStep)];
     // The frame lives on the screen only; the next one replaces it.
     c_.picStd->setOverlay(
-        [x, y, m, colour](QPainter& painter) { drawCaptureFrame(painter, x, y, m, colour); });
+        [x, y, m, colour](QPainter& painter) { paintCaptureFrame(painter, x, y, m, colour); });
     state_.FlashStep = nextFlashStep(state_.FlashStep);
-    state_.PositionStatusText = PositionStatusText(x, y, m);
+    state_.PositionStatusText = positionText(x, y, m);
     UpdateStatusText();
 }
 

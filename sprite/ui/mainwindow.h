@@ -46,9 +46,7 @@ public:
     void PlaceCapturePreview();
 
     const Picture& picture() const { return picture_; }
-    Picture& picture() { return picture_; }
     const ViewState& state() const { return state_; }
-    ViewState& state() { return state_; }
     const MainControls& controls() const { return c_; }
     // The area under the box as last captured: CapturedColours and what the
     // preview and the colour lists show.

@@ -3,6 +3,7 @@
 #include "droptest.h"
 #include "mainwindow.h"
 #include "pictureview.h"
+#include "pixmoth_window_driver.h"
 #include "recordingprompts.h"
 #include "texts.h"
 #include "windowlayout.h"
@@ -36,6 +37,7 @@ namespace {
 using felgrove::PromptIcon;
 using pixmoth::MainWindow;
 using pixmoth::Picture;
+using pixmoth::test::moveBoxTo;
 
 QByteArray randomBytes(qint64 size, quint32 seed) {
     QRandomGenerator random(seed);
@@ -67,6 +69,8 @@ protected:
     void setMagnification(int m) {
         (m == 1 ? window->controls().mnu1x1 : window->controls().mnu2x2)->trigger();
     }
+    // A picture all of black: the lists hold "[none]" and "Black".
+    void loadBlackPicture() { load(write(QByteArray(pixmoth::kShortPictureSize, '\0'))); }
     QString status() const { return window->controls().StatusBar1->text(); }
     const QImage& drawn() const { return window->controls().picStd->image(); }
 
@@ -199,12 +203,11 @@ TEST_F(Window, OptionTogglesAndTheStatusText) {
     EXPECT_EQ(status(), QLatin1String("Align to grid = ON, Erase on capture = OFF"));
 
     // Once the timer has written the position, it leads the line.
-    window->state().CaptureX = 3;
-    window->state().CaptureY = 7;
+    moveBoxTo(*window, 4, 7);
     window->DrawCaptureFrame();
-    EXPECT_EQ(status(), QLatin1String("x=3, y=7, Align to grid = ON, Erase on capture = OFF"));
+    EXPECT_EQ(status(), QLatin1String("x=4, y=7, Align to grid = ON, Erase on capture = OFF"));
     window->controls().mnuEraseOnCapture->trigger();
-    EXPECT_EQ(status(), QLatin1String("x=3, y=7, Align to grid = ON, Erase on capture = ON"));
+    EXPECT_EQ(status(), QLatin1String("x=4, y=7, Align to grid = ON, Erase on capture = ON"));
 }
 
 TEST_F(Window, AboutAndExit) {
@@ -240,7 +243,7 @@ TEST_F(Window, LoadsBothPictureSizesAndDrawsThem) {
         load(write(bytes));
         EXPECT_TRUE(prompts.messages.empty());
         Picture expected;
-        pixmoth::loadPictureBytes(bytes, expected);
+        pixmoth::readPictureBytes(bytes, expected);
         EXPECT_EQ(window->picture(), expected);
         EXPECT_TRUE(window->state().PictureLoaded);
         for (const QComboBox* list :
@@ -302,7 +305,7 @@ TEST_P(DropOnWindow, LoadsOneLocalFileAsFileLoadDoes) {
     }
     Picture expected;
     if (GetParam().taken)
-        pixmoth::loadPictureBytes(bytes, expected);
+        pixmoth::readPictureBytes(bytes, expected);
     EXPECT_EQ(window->picture(), expected);
 }
 
@@ -382,7 +385,7 @@ TEST_F(Window, DrawsEachMulticolourPixelAsABoxAtBothMagnifications) {
     const QByteArray random = randomBytes(pixmoth::kLongPictureSize, 5);
     load(write(random));
     Picture expected;
-    pixmoth::loadPictureBytes(random, expected);
+    pixmoth::readPictureBytes(random, expected);
     EXPECT_EQ(drawn(), pixmoth::renderPicture(expected, 2));
 }
 
@@ -392,7 +395,7 @@ TEST_F(Window, ArrangeControlsFitsTheWindowAtBothMagnifications) {
         SCOPED_TRACE(m);
         setMagnification(m);
         QApplication::processEvents();
-        const pixmoth::WindowLayout l = pixmoth::ArrangeControls(m);
+        const pixmoth::WindowLayout l = pixmoth::controlPlaces(m);
         const MainWindow& w = *window;
         EXPECT_EQ(w.controls().picStd->geometry(), l.picStd);
         EXPECT_EQ(w.controls().Frame1->geometry(), l.Frame1);
@@ -414,32 +417,33 @@ TEST_F(Window, MagnificationRules) {
     EXPECT_EQ(window->controls().picStd->geometry(), small);
 
     // Before any picture, 2x2 only re-lays out the window.
-    window->state().CaptureX = 5;
-    window->state().CaptureY = 7;
+    moveBoxTo(*window, 4, 7);
     setMagnification(2);
     EXPECT_EQ(window->controls().picStd->size(), QSize(642, 402));
-    EXPECT_EQ(window->state().CaptureX, 5);
+    EXPECT_EQ(window->state().CaptureX, 4);
     EXPECT_EQ(window->state().CaptureY, 7);
     EXPECT_FALSE(window->controls().Timer1->isActive()); // nothing drawn
     EXPECT_FALSE(window->state().Rescaling);
 
-    // With a picture the box follows: halves to the even neighbour.
+    // With a picture the box follows: halved going down. (The keys reach only
+    // even positions at 2x2; odd ones halve to the even neighbour, which the
+    // Rescale tests hold.)
     load(write(randomBytes(pixmoth::kShortPictureSize, 11)));
     const struct {
         int x, y, toX, toY;
-    } halves[] = {{48, 5, 24, 2}, {7, 42, 4, 21}, {592, 358, 296, 179}};
+    } halves[] = {{48, 6, 24, 3}, {12, 42, 6, 21}, {592, 358, 296, 179}};
     for (const auto& h : halves) {
         setMagnification(2);
-        window->state().CaptureX = h.x;
-        window->state().CaptureY = h.y;
+        moveBoxTo(*window, h.x / 2, h.y / 2);
+        ASSERT_EQ(window->state().CaptureX, h.x);
+        ASSERT_EQ(window->state().CaptureY, h.y);
         setMagnification(1);
         EXPECT_EQ(window->state().CaptureX, h.toX) << h.x;
         EXPECT_EQ(window->state().CaptureY, h.toY) << h.y;
         EXPECT_EQ(drawn().size(), QSize(320, 200));
         EXPECT_FALSE(window->state().Rescaling);
     }
-    window->state().CaptureX = 24;
-    window->state().CaptureY = 21;
+    moveBoxTo(*window, 24, 21);
     setMagnification(2);
     EXPECT_EQ(window->state().CaptureX, 48);
     EXPECT_EQ(window->state().CaptureY, 42);
@@ -449,8 +453,9 @@ TEST_F(Window, MagnificationRules) {
 
 TEST_F(Window, ABoxMovedAt2x2BeforeAnyPictureStaysInsideAt1x1) {
     setMagnification(2);
-    window->state().CaptureX = 592;
-    window->state().CaptureY = 358;
+    moveBoxTo(*window, 296, 179);
+    ASSERT_EQ(window->state().CaptureX, 592);
+    ASSERT_EQ(window->state().CaptureY, 358);
     setMagnification(1);
     EXPECT_EQ(window->state().CaptureX, 296);
     EXPECT_EQ(window->state().CaptureY, 179);
@@ -458,7 +463,7 @@ TEST_F(Window, ABoxMovedAt2x2BeforeAnyPictureStaysInsideAt1x1) {
 
 TEST_F(Window, ArrowKeysMoveTheBoxWhicheverControlHasTheFocus) {
     QComboBox* list = window->controls().cboCol1;
-    list->setEnabled(true);
+    loadBlackPicture();
     const struct {
         int m;
         bool align;
@@ -474,7 +479,7 @@ TEST_F(Window, ArrowKeysMoveTheBoxWhicheverControlHasTheFocus) {
         {2, true, 0, 0, Qt::Key_Right, "cboCol1", 48, 0},
         {2, true, 0, 42, Qt::Key_Up, "cboCol1", 0, 0},
         {1, false, 0, 0, Qt::Key_Right, "cboCol1", 2, 0},
-        {1, false, 5, 5, Qt::Key_Up, "cboCol1", 5, 4},
+        {1, false, 4, 5, Qt::Key_Up, "cboCol1", 4, 4},
         {2, false, 0, 354, Qt::Key_Down, "cboCol1", 0, 356},
         {2, false, 0, 356, Qt::Key_Down, "cboCol1", 0, 358},
         {2, false, 0, 358, Qt::Key_Down, "cboCol1", 0, 358},
@@ -484,11 +489,10 @@ TEST_F(Window, ArrowKeysMoveTheBoxWhicheverControlHasTheFocus) {
     for (const auto& c : cases) {
         SCOPED_TRACE(std::to_string(c.m) + " " + c.target + " key " + std::to_string(c.key));
         setMagnification(c.m);
-        window->state().AlignToGrid = c.align;
-        window->state().CaptureX = c.x;
-        window->state().CaptureY = c.y;
-        window->DrawCapturePic(); // the empty picture: "[none]", "Black"
-        list->setCurrentIndex(1);
+        moveBoxTo(*window, c.x / c.m, c.y / c.m);
+        if (window->controls().mnuAlignToGrid->isChecked() != c.align)
+            window->controls().mnuAlignToGrid->trigger();
+        list->setCurrentIndex(1); // "Black"
         QWidget* target = child(c.target);
         QTest::keyPress(target, c.key);
         EXPECT_EQ(window->state().CaptureX, c.x); // a press alone does not move
@@ -501,7 +505,7 @@ TEST_F(Window, ArrowKeysMoveTheBoxWhicheverControlHasTheFocus) {
         EXPECT_TRUE(child<QRadioButton>("opbOutput0")->isChecked());
     }
     // A key held down repeats releases; only the real release moves.
-    window->state().CaptureX = 0;
+    moveBoxTo(*window, 0, 0);
     QKeyEvent repeat(QEvent::KeyRelease, Qt::Key_Right, Qt::NoModifier, QString(), true);
     QApplication::sendEvent(list, &repeat);
     EXPECT_EQ(window->state().CaptureX, 0);
@@ -517,8 +521,9 @@ TEST_F(Window, ArrowKeysMoveTheBoxWhicheverControlHasTheFocus) {
 // A screen reader hears every text on the screen: the labels, the "Output"
 // caption, the buttons and the status bar.
 TEST_F(Window, ScreenReaderHearsWhatTheScreenShows) {
-    window->state().PositionStatusText = QStringLiteral("x=72, y=42");
-    window->UpdateStatusText();
+    moveBoxTo(*window, 72, 42);
+    window->DrawCaptureFrame(); // a tick writes the position
+    ASSERT_TRUE(status().startsWith(QLatin1String("x=72, y=42, ")));
     EXPECT_EQ(felgrove::test::misreadTexts(window.get()), "");
     window->controls().cmdGenerate->click();
     ASSERT_NE(window->resultWindow(), nullptr);
@@ -531,9 +536,7 @@ protected:
         window->show();
         QApplication::setActiveWindow(window.get());
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-        window->DrawCapturePic(); // the empty picture: "[none]", "Black"
-        for (QComboBox* list : {c().cboCol1, c().cboCol2, c().cboCol3})
-            list->setEnabled(true); // as after loading a picture
+        loadBlackPicture();
     }
     const pixmoth::MainControls& c() const { return window->controls(); }
 };

@@ -17,15 +17,6 @@ void PictureView::setImage(QImage image) {
     update();
 }
 
-void PictureView::fillBox(const QRect& box, QRgb colour) {
-    if (image_.isNull())
-        return;
-    QPainter painter(&image_);
-    painter.fillRect(box, QColor::fromRgb(colour));
-    painter.end();
-    updateImagePart(box);
-}
-
 void PictureView::changeImage(const std::function<void(QImage&)>& change, const QRect& changed) {
     if (image_.isNull())
         return;

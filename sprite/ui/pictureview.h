@@ -30,9 +30,6 @@ public:
     const QImage& image() const { return image_; }
     void setImage(QImage image);
 
-    // Fills a box of the kept picture (a plotted pixel) and shows it.
-    void fillBox(const QRect& box, QRgb colour);
-
     // Lets `change` draw into the kept picture in place and shows the part
     // `changed` of it again (the rest of the view is not repainted).
     void changeImage(const std::function<void(QImage&)>& change, const QRect& changed);

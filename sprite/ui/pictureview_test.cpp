@@ -72,7 +72,13 @@ TEST(PictureView, OverlayNeverEntersThePicture) {
     view.clearOverlay();
     EXPECT_EQ(shownAt(view, 1), before);
 
-    view.fillBox(QRect(0, 0, 2, 1), qRgb(0, 0, 0)); // a plotted pixel is kept
+    // A pixel painted into the picture (an erased one) is kept.
+    view.changeImage(
+        [](QImage& image) {
+            image.setPixel(0, 0, qRgb(0, 0, 0));
+            image.setPixel(1, 0, qRgb(0, 0, 0));
+        },
+        QRect(0, 0, 2, 1));
     EXPECT_EQ(view.image().pixel(1, 0), qRgb(0, 0, 0));
     EXPECT_EQ(view.image().pixel(2, 0), kept.pixel(2, 0));
 }

@@ -14,7 +14,7 @@ constexpr int kProgressHeight = 7;
 
 } // namespace
 
-WindowLayout ArrangeControls(int magnification, int columnExtra) {
+WindowLayout controlPlaces(int magnification, int columnExtra) {
     const int m = magnification;
     WindowLayout l;
     // The picture area plus its border, one pixel in from the corner.

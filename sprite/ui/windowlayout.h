@@ -23,7 +23,7 @@ struct WindowLayout {
 // with the magnification; the column of frames keeps its size and moves
 // along the picture's right edge.
 // `columnExtra` widens the column for captions wider than their places.
-WindowLayout ArrangeControls(int magnification, int columnExtra = 0);
+WindowLayout controlPlaces(int magnification, int columnExtra = 0);
 
 // The fixed places inside the frames.
 struct FramePlaces {

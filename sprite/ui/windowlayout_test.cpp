@@ -4,14 +4,14 @@
 
 namespace {
 
-TEST(ArrangeControls, FitsThePictureAndTheColumnAtBothMagnifications) {
+TEST(ControlPlaces, FitsThePictureAndTheColumnAtBothMagnifications) {
     const struct {
         int m;
         QSize picture, client;
     } cases[] = {{1, {322, 202}, {492, 213}}, {2, {642, 402}, {812, 413}}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.m);
-        const pixmoth::WindowLayout l = pixmoth::ArrangeControls(c.m);
+        const pixmoth::WindowLayout l = pixmoth::controlPlaces(c.m);
         EXPECT_EQ(l.picStd, QRect(QPoint(1, 1), c.picture));
         EXPECT_EQ(l.client, c.client);
 
@@ -42,9 +42,9 @@ TEST(ArrangeControls, FitsThePictureAndTheColumnAtBothMagnifications) {
     }
 }
 
-TEST(ArrangeControls, PreviewAndListsInsideTheirFrames) {
+TEST(ControlPlaces, PreviewAndListsInsideTheirFrames) {
     using P = pixmoth::FramePlaces;
-    const pixmoth::WindowLayout l = pixmoth::ArrangeControls(1);
+    const pixmoth::WindowLayout l = pixmoth::controlPlaces(1);
     EXPECT_EQ(l.picCapture.size(), QSize(72, 63));
     const QRect frame1(QPoint(0, 0), l.Frame1.size());
     EXPECT_TRUE(frame1.adjusted(2, 2, -2, -2).contains(l.picCapture));
