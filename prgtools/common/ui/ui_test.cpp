@@ -156,8 +156,7 @@ TEST(SettingsStore, ReadsGarbageInTheFileAsText) {
     // Damaged texts still read as texts; a stored value that names no type
     // the store knows reads as missing, so the window takes its default.
     for (const char* key : {"LimitStart", "LatestPath"})
-        EXPECT_NE(store.read(QLatin1String(key), QStringLiteral("<none>")),
-                  QLatin1String("<none>"))
+        EXPECT_NE(store.read(QLatin1String(key), QStringLiteral("<none>")), QLatin1String("<none>"))
             << key;
     EXPECT_EQ(store.read(QStringLiteral("LimitEnd"), QStringLiteral("<none>")),
               QLatin1String("<none>"));
