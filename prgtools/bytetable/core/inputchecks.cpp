@@ -5,21 +5,11 @@
 
 namespace nembra {
 
-namespace {
-
-InputProblem problem(const char* message, ConversionField field) {
-    return {QString::fromLatin1(message), field};
-}
-
-// A text that passed Kontrollera4HEX: four digits, always a number.
-qint64 address(const QString& text) {
-    return prg::HexToDec(text, kProgram).value();
-}
-
-} // namespace
+namespace {} // namespace
 
 prg::Checked<ConversionRequest, ConversionField> checkInputs(const ConversionFields& fields) {
     using enum ConversionField;
+    const auto problem = prg::inputProblem<ConversionField>;
     if (std::optional<InputProblem> wrong =
             prg::checkPaths<ConversionField>(fields.input, fields.output))
         return *wrong;
@@ -39,7 +29,8 @@ prg::Checked<ConversionRequest, ConversionField> checkInputs(const ConversionFie
         return problem("Invalid limit start address", LimitStart);
     if (!prg::Kontrollera4HEX(fields.limitEnd))
         return problem("Invalid limit end address", LimitEnd);
-    request.limit = AddressWindow{address(fields.limitStart), address(fields.limitEnd)};
+    request.limit =
+        AddressWindow{prg::checkedAddress(fields.limitStart), prg::checkedAddress(fields.limitEnd)};
     return request;
 }
 

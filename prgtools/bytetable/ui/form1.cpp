@@ -45,11 +45,7 @@ void keepTypingLimit(QLineEdit* box, int typingLimit) {
 
 Form1::Form1(felgrove::Prompts& prompts, QWidget* parent)
     : ToolWindow(prompts, kProgram, kSettingsName, helpText(), parent) {
-    buildControls();
-    placeControls();
-    connectEvents();
-    Form_Load();
-    m_txtStd[0]->setFocus(Qt::OtherFocusReason);
+    setUp();
 }
 
 void Form1::Form_Load() {

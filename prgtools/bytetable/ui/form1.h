@@ -16,11 +16,11 @@ public:
     explicit Form1(felgrove::Prompts& prompts, QWidget* parent = nullptr);
 
 private:
-    void buildControls();
-    void placeControls();
-    void connectEvents();
+    void buildControls() override;
+    void placeControls() override;
+    void connectEvents() override;
 
-    void Form_Load();
+    void Form_Load() override;
     void Form_Unload() override;
     void pathChosen(const QString& path) override;
     void cmdConvert_Click();

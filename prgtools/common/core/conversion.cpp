@@ -1,5 +1,6 @@
 #include "conversion.h"
 
+#include "hex.h"
 #include "outputfile.h"
 #include "paths.h"
 #include "prginput.h"
@@ -9,9 +10,7 @@
 namespace prg {
 
 std::optional<InputProblem<PathField>> checkPathTexts(const QString& input, const QString& output) {
-    const auto problem = [](const char* message, PathField field) {
-        return InputProblem<PathField>{QString::fromLatin1(message), field};
-    };
+    const auto problem = inputProblem<PathField>;
     if (input.trimmed().isEmpty())
         return problem("Input filename is missing", PathField::Input);
     if (!isExistingFile(input))
@@ -22,6 +21,10 @@ std::optional<InputProblem<PathField>> checkPathTexts(const QString& input, cons
     if (isSameFile(input, output))
         return problem("Output file must not be the input file", PathField::Output);
     return std::nullopt;
+}
+
+int checkedAddress(const QString& text) {
+    return HexToDec(text, QString()).value();
 }
 
 Status refuseSameFile(const QString& input, const QString& output, const QString& source) {

@@ -30,6 +30,15 @@ template <typename Field> struct InputProblem {
     Field field;
 };
 
+// The problem of `field` with this message.
+template <typename Field> InputProblem<Field> inputProblem(const char* message, Field field) {
+    return {QString::fromLatin1(message), field};
+}
+
+// The C64 address a text that passed Kontrollera4HEX gives: four digits are
+// always a number.
+int checkedAddress(const QString& text);
+
 // What the input checks give: the request they allow, or the first problem.
 template <typename Request, typename Field>
 using Checked = std::variant<Request, InputProblem<Field>>;

@@ -46,6 +46,14 @@ ToolWindow::ToolWindow(felgrove::Prompts& prompts, const QString& program,
     setWindowTitle(program + QStringLiteral(" - Coded by Marrok/Felgrove"));
 }
 
+void ToolWindow::setUp() {
+    buildControls();
+    placeControls();
+    connectEvents();
+    Form_Load();
+    m_txtStd[0]->setFocus(Qt::OtherFocusReason);
+}
+
 QString ToolWindow::statusText() const {
     return m_statusPanel->text();
 }

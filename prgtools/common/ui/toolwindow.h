@@ -43,6 +43,15 @@ protected:
     ToolWindow(felgrove::Prompts& prompts, const QString& program, const QString& settingsName,
                QString helpText, QWidget* parent);
 
+    // Called by Form1's constructor: builds, places and connects the
+    // controls, runs Form_Load and puts the focus in the input box.
+    void setUp();
+    virtual void buildControls() = 0;
+    virtual void placeControls() = 0;
+    virtual void connectEvents() = 0;
+    // Reads the settings into the window.
+    virtual void Form_Load() = 0;
+
     // The window is not closed under a running conversion; otherwise
     // Form_Unload stores the settings.
     void closeEvent(QCloseEvent* event) override;

@@ -10,19 +10,11 @@ bool isBlank(const QString& text) {
     return text.trimmed().isEmpty();
 }
 
-InputProblem problem(const char* message, ExtractField field) {
-    return {QString::fromLatin1(message), field};
-}
-
-// A text that passed Kontrollera4HEX: four digits, always a number.
-int address(const QString& text) {
-    return prg::HexToDec(text, kProgram).value();
-}
-
 } // namespace
 
 prg::Checked<ExtractRequest, ExtractField> checkInputs(const ExtractFields& fields) {
     using enum ExtractField;
+    const auto problem = prg::inputProblem<ExtractField>;
     if (std::optional<InputProblem> wrong =
             prg::checkPaths<ExtractField>(fields.input, fields.output))
         return *wrong;
@@ -35,8 +27,12 @@ prg::Checked<ExtractRequest, ExtractField> checkInputs(const ExtractFields& fiel
         return problem("Invalid limit end address", End);
     if (fields.includeLocation && !newLocationBytes(fields.newLocation))
         return problem("Invalid new location address", NewLocation);
-    return ExtractRequest{fields.input,        fields.output,          address(fields.start),
-                          address(fields.end), fields.includeLocation, fields.newLocation};
+    return ExtractRequest{fields.input,
+                          fields.output,
+                          prg::checkedAddress(fields.start),
+                          prg::checkedAddress(fields.end),
+                          fields.includeLocation,
+                          fields.newLocation};
 }
 
 } // namespace slivra

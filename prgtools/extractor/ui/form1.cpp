@@ -22,11 +22,7 @@ const QString kIncludeLocation = QStringLiteral("IncludeLocation");
 
 Form1::Form1(felgrove::Prompts& prompts, QWidget* parent)
     : ToolWindow(prompts, kProgram, kProgram, helpText(), parent) {
-    buildControls();
-    placeControls();
-    connectEvents();
-    Form_Load();
-    m_txtStd[0]->setFocus(Qt::OtherFocusReason);
+    setUp();
 }
 
 void Form1::connectEvents() {

@@ -15,11 +15,11 @@ public:
     explicit Form1(felgrove::Prompts& prompts, QWidget* parent = nullptr);
 
 private:
-    void buildControls();
-    void placeControls();
-    void connectEvents();
+    void buildControls() override;
+    void placeControls() override;
+    void connectEvents() override;
 
-    void Form_Load();
+    void Form_Load() override;
     void Form_Unload() override;
     void EnableTextFalt(QLineEdit* txtBox, bool blnEnabled);
     void chkLocation_Click();

@@ -6,9 +6,9 @@
 
 #include <QCheckBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QLineEdit>
 #include <QStatusBar>
 
 namespace slivra {
