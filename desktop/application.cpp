@@ -1,12 +1,14 @@
 #include "application.h"
 
+#include "maker.h"
+
 #include <QApplication>
 #include <QIcon>
 
 namespace felgrove {
 
 void setUpApplication(QApplication& app, const QString& name) {
-    QApplication::setOrganizationName(QStringLiteral("Felgrove"));
+    QApplication::setOrganizationName(kMaker);
     QApplication::setApplicationName(name);
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.felgrove.") + name.toLower());
     // The same SVG the desktop entry names, compiled into the program. Ids

@@ -54,7 +54,7 @@ QByteArray referenceTable(const QByteArray& file, int perRow,
 
 // The request the window would make, or, when the texts fail a check, one
 // built from them anyway so that every input reaches the conversion.
-nembra::ConversionRequest requestFor(const nembra::FormTexts& texts) {
+nembra::ConversionRequest requestFor(const nembra::ConversionFields& texts) {
     const auto checked = nembra::checkInputs(texts);
     if (const auto* request = std::get_if<nembra::ConversionRequest>(&checked)) {
         fuzz::expect(request->valuesPerRow >= 1 && request->valuesPerRow <= 32,
@@ -64,7 +64,7 @@ nembra::ConversionRequest requestFor(const nembra::FormTexts& texts) {
                      "an invalid limit passed the checks");
         return *request;
     }
-    const nembra::CheckFailure& failure = std::get<nembra::CheckFailure>(checked);
+    const nembra::InputProblem& failure = std::get<nembra::InputProblem>(checked);
     fuzz::expect(!failure.message.isEmpty(), "a check without a message");
     nembra::ConversionRequest request{texts.input, texts.output,
                                       1 + fuzz::anyAddress(texts.valuesPerRow) % 32, std::nullopt};
@@ -86,14 +86,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     fuzz::writeFile(input, fields.file);
     QFile::remove(output);
 
-    const nembra::FormTexts texts{input, output, t[0], t[1] == QLatin1String("1"), t[2], t[3]};
+    const nembra::ConversionFields texts{input, output, t[0], t[1] == QLatin1String("1"),
+                                         t[2],  t[3]};
     // Arbitrary texts as paths too: looked at, never opened or created.
     nembra::checkInputs({t[2], t[3], t[0], true, t[1], t[2]});
     const nembra::ConversionRequest request = requestFor(texts);
 
     bool restrictedNotice = false;
-    nembra::ConversionEvents events;
-    events.startLimitRestricted = [&](const QString&) { restrictedNotice = true; };
+    prg::ConversionEvents events;
+    events.startRestricted = [&](const QString&) { restrictedNotice = true; };
     const prg::Outcome<qint64> converted = nembra::convertToByteTable(request, events);
     fuzz::expect(converted.ok(), "the conversion failed");
 

@@ -70,10 +70,10 @@ Reference reference(const QByteArray& file, int start, int end, bool location,
 
 // The window's checks on the texts as they stand, and as paths too.
 void checkTexts(const QString& input, const QString& output, const QStringList& texts) {
-    const std::optional<slivra::InputProblem> problem =
-        slivra::checkInputs({input, output, texts[0], texts[1]});
+    const auto checked = slivra::checkInputs({input, output, texts[0], texts[1]});
+    const auto* problem = std::get_if<slivra::InputProblem>(&checked);
     const bool valid = prg::Kontrollera4HEX(texts[0]) && prg::Kontrollera4HEX(texts[1]);
-    fuzz::expect(problem.has_value() != valid, "range checks disagree with Kontrollera4HEX");
+    fuzz::expect((problem != nullptr) != valid, "range checks disagree with Kontrollera4HEX");
     if (problem)
         fuzz::expect(!problem->message.isEmpty(), "a check without a message");
     // Arbitrary texts as paths: only looked at, never opened or created.
@@ -104,7 +104,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     request.newLocation = texts[2];
 
     QStringList restrictions;
-    slivra::ExtractHooks hooks;
+    prg::ConversionEvents hooks;
     hooks.startRestricted = [&](const QString& load) { restrictions << load; };
     const prg::Outcome<qint64> written = slivra::extractRange(request, hooks);
     const Reference expected = reference(fields.file, request.start, request.end,

@@ -1,5 +1,7 @@
 #include "texts.h"
 
+#include "maker.h"
+
 #include <QDir>
 
 namespace pixmoth {
@@ -30,7 +32,7 @@ QString unreadableText(const QString& path, const QString& reason) {
 }
 
 QString webAddress() {
-    return QStringLiteral("https://felgrove.example.org");
+    return felgrove::kWebAddress;
 }
 
 QString aboutText() {

@@ -1,13 +1,12 @@
 #include "bytetable.h"
 
+#include "conversion.h"
 #include "outputfile.h"
-#include "paths.h"
 #include "prgfile.h"
 #include "prginput.h"
 #include "rowwriter.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <vector>
 
 namespace nembra {
@@ -21,9 +20,7 @@ constexpr qsizetype kBlockSize = 256 * 1024;
 // The input as a run of blocks, with the offset of the next one.
 class BlockReader {
 public:
-    explicit BlockReader(const QString& path) : m_file(path, kProgramName), m_block(kBlockSize) {}
-
-    prg::Status open() { return m_file.open(); }
+    explicit BlockReader(prg::PrgInput& file) : m_file(file), m_block(kBlockSize) {}
 
     // The next block; empty at the end of the file.
     prg::Outcome<qsizetype> next() {
@@ -40,7 +37,7 @@ public:
     qint64 offset() const { return m_file.position(); }
 
 private:
-    prg::PrgInput m_file;
+    prg::PrgInput& m_file;
     std::vector<char> m_block;
 };
 
@@ -48,8 +45,8 @@ private:
 // span, which go to the row writer.
 class Conversion {
 public:
-    Conversion(const ConversionRequest& request, const ConversionEvents& events, BlockReader& input,
-               RowWriter& rows)
+    Conversion(const ConversionRequest& request, const prg::ConversionEvents& events,
+               BlockReader& input, RowWriter& rows)
         : m_request(request), m_events(events), m_input(input), m_rows(rows) {}
 
     prg::Status run() {
@@ -87,14 +84,14 @@ private:
         std::optional<AddressWindow> limit = m_request.limit;
         if (limit && limit->start < load) {
             limit->start = load;
-            if (m_events.startLimitRestricted)
-                m_events.startLimitRestricted(prg::loadAddressText(m_location[0], m_location[1]));
+            if (m_events.startRestricted)
+                m_events.startRestricted(prg::loadAddressText(m_location[0], m_location[1]));
         }
         m_span = KollaLimit(load, limit);
     }
 
     const ConversionRequest& m_request;
-    const ConversionEvents& m_events;
+    const prg::ConversionEvents& m_events;
     BlockReader& m_input;
     RowWriter& m_rows;
     unsigned char m_location[2] = {0, 0};
@@ -111,29 +108,20 @@ DataSpan KollaLimit(int loadAddress, const std::optional<AddressWindow>& limit) 
 }
 
 prg::Outcome<qint64> convertToByteTable(const ConversionRequest& request,
-                                        const ConversionEvents& events) {
-    // Writing the table over the PRG it is read from would lose the PRG.
-    if (prg::isSameFile(request.inputPath, request.outputPath))
-        return prg::Failure{EINVAL, QStringLiteral("Output file must not be the input file"),
-                            kProgramName};
-    BlockReader input(request.inputPath);
-    if (prg::Status status = input.open())
-        return *status;
-    prg::OutputFile output(request.outputPath, kProgramName);
-    if (prg::Status status = output.open())
-        return *status;
-    if (events.converting)
-        events.converting();
-
-    RowWriter rows(output, request.valuesPerRow);
-    Conversion conversion(request, events, input, rows);
-    if (prg::Status status = conversion.run())
-        return *status;
-    if (prg::Status status = rows.finish())
-        return *status;
-    if (prg::Status status = output.commit())
-        return *status;
-    return rows.count();
+                                        const prg::ConversionEvents& events) {
+    if (prg::Status same = prg::refuseSameFile(request.input, request.output, kProgram))
+        return *same;
+    prg::PrgInput file(request.input, kProgram);
+    prg::OutputFile output(request.output, kProgram);
+    return prg::runConversion(file, output, events, [&]() -> prg::Outcome<qint64> {
+        BlockReader input(file);
+        RowWriter rows(output, request.valuesPerRow);
+        if (prg::Status status = Conversion(request, events, input, rows).run())
+            return *status;
+        if (prg::Status status = rows.finish())
+            return *status;
+        return rows.count();
+    });
 }
 
 } // namespace nembra

@@ -1,18 +1,20 @@
 #pragma once
 
+#include "conversion.h"
 #include "failure.h"
 #include "prginput.h"
 
 #include <QString>
 #include <QtGlobal>
 
-#include <functional>
 #include <optional>
 
 namespace nembra {
 
-// The program's name, the source of the failures it raises itself.
-inline const QString kProgramName = QStringLiteral("Nembra");
+// The program's own name: the source of the failures it raises itself.
+inline const QString kProgram = QStringLiteral("Nembra");
+// The name its settings are stored under.
+inline const QString kSettingsName = QStringLiteral("Nembrix");
 
 // An inclusive window of C64 addresses ("Limit read to $c000 - $cfff").
 struct AddressWindow {
@@ -22,19 +24,10 @@ struct AddressWindow {
 
 // Everything one conversion needs, already checked.
 struct ConversionRequest {
-    QString inputPath;
-    QString outputPath;
+    QString input;  // the PRG file read
+    QString output; // the table written
     int valuesPerRow = 8;
     std::optional<AddressWindow> limit; // nothing: every data byte is taken
-};
-
-// What the window hears of a conversion while it runs.
-struct ConversionEvents {
-    // Both files are open; the conversion proper starts.
-    std::function<void()> converting;
-    // The limit started below the load address and now starts at it; the
-    // argument is the load address as four upper-case digits ("C000").
-    std::function<void(const QString& loadAddress)> startLimitRestricted;
 };
 
 // The file offsets whose data bytes are written: first <= offset < stop.
@@ -47,13 +40,13 @@ using DataSpan = prg::DataSpan;
 // at $0000 is taken whole, window or not. `stop` may lie beyond the file.
 DataSpan KollaLimit(int loadAddress, const std::optional<AddressWindow>& limit);
 
-// cmdConvert_Click's work: writes the data bytes of the PRG at inputPath
-// (the two location bytes excluded) as ".byte" lines to outputPath and
+// cmdConvert_Click's work: writes the data bytes of the PRG at `input`
+// (the two location bytes excluded) as ".byte" lines to `output` and
 // returns how many bytes were written. A file of fewer than three bytes
 // gives an empty output file. The output replaces an existing file only
 // once it is complete; on a failure it is left as it was. An output path
 // that names the input file is refused before either file is opened.
 prg::Outcome<qint64> convertToByteTable(const ConversionRequest& request,
-                                        const ConversionEvents& events = {});
+                                        const prg::ConversionEvents& events = {});
 
 } // namespace nembra

@@ -57,8 +57,8 @@ protected:
     Run convert(const QByteArray& prg, int perRow, std::optional<AddressWindow> limit = {}) {
         writeFile(input, prg);
         QStringList notices;
-        nembra::ConversionEvents events;
-        events.startLimitRestricted = [&](const QString& load) { notices << load; };
+        prg::ConversionEvents events;
+        events.startRestricted = [&](const QString& load) { notices << load; };
         auto count = nembra::convertToByteTable({input, output, perRow, limit}, events);
         return {count, notices};
     }
@@ -239,7 +239,7 @@ TEST_F(ByteTable, FailuresLoseNothing) {
     };
     for (const ConversionRequest& request : failing) {
         const auto count = nembra::convertToByteTable(request);
-        ASSERT_FALSE(count.ok()) << request.inputPath.toStdString();
+        ASSERT_FALSE(count.ok()) << request.input.toStdString();
         EXPECT_NE(count.failure().number, 0);
         EXPECT_EQ(count.failure().source, QLatin1String("Nembra"));
         EXPECT_EQ(contents(output), old);
@@ -301,7 +301,7 @@ TEST_F(ByteTable, AnInputThatChangesWhileReadIsNeverCutShort) {
         SCOPED_TRACE(c.name);
         writeFile(input, prg);
         writeFile(output, old);
-        nembra::ConversionEvents events;
+        prg::ConversionEvents events;
         events.converting = [&] {
             if (c.keep < 0)
                 QFile::remove(input);

@@ -1,16 +1,15 @@
 #pragma once
 
 #include "bytetable.h"
+#include "conversion.h"
 
 #include <QString>
-
-#include <variant>
 
 namespace nembra {
 
 // The texts of the window's boxes and the limit check box when "Read PRG" is
 // pressed.
-struct FormTexts {
+struct ConversionFields {
     QString input;        // txtStd(0)
     QString output;       // txtStd(1)
     QString valuesPerRow; // txtStd(3)
@@ -19,15 +18,15 @@ struct FormTexts {
     QString limitEnd;     // txtStd(5)
 };
 
-// The first check that failed: its message, and the index of the txtStd box
-// that gets the focus.
-struct CheckFailure {
-    QString message;
-    int box = 0;
-};
+// The field of ConversionFields that an input check found wrong (Values: the
+// values per row).
+enum class ConversionField { Input, Output, Values, LimitStart, LimitEnd };
+
+using InputProblem = prg::InputProblem<ConversionField>;
 
 // The input checks of cmdConvert_Click, in their order; the first that fails
-// decides. They open no file. On success, the conversion they allow.
-std::variant<ConversionRequest, CheckFailure> checkInputs(const FormTexts& texts);
+// decides. They open no file. On success, the conversion they allow, with
+// the limit as numbers.
+prg::Checked<ConversionRequest, ConversionField> checkInputs(const ConversionFields& fields);
 
 } // namespace nembra

@@ -7,15 +7,16 @@
 
 namespace {
 
-using nembra::CheckFailure;
+using nembra::ConversionFields;
 using nembra::ConversionRequest;
-using nembra::FormTexts;
+using nembra::InputProblem;
+using Field = nembra::ConversionField;
 
 struct Row {
     const char* name;
-    FormTexts texts; // "{dir}" stands for a folder holding game.prg and .hidden.prg
+    ConversionFields texts; // "{dir}" stands for a folder holding game.prg and .hidden.prg
     const char* message;
-    int box;
+    Field field;
 };
 
 void PrintTo(const Row& row, std::ostream* os) {
@@ -36,7 +37,7 @@ protected:
     static void TearDownTestSuite() { delete folder; }
 
     static QString at(QString text) { return text.replace(QLatin1String("{dir}"), folder->path()); }
-    static FormTexts resolved(FormTexts t) {
+    static ConversionFields resolved(ConversionFields t) {
         return {at(t.input), at(t.output), t.valuesPerRow, t.limit, t.limitStart, t.limitEnd};
     }
 
@@ -52,50 +53,57 @@ TEST_P(InputChecks, FirstFailingCheckDecides) {
         ASSERT_TRUE(std::holds_alternative<ConversionRequest>(result));
         return;
     }
-    ASSERT_TRUE(std::holds_alternative<CheckFailure>(result));
-    EXPECT_EQ(std::get<CheckFailure>(result).message, QLatin1String(row.message));
-    EXPECT_EQ(std::get<CheckFailure>(result).box, row.box);
+    ASSERT_TRUE(std::holds_alternative<InputProblem>(result));
+    EXPECT_EQ(std::get<InputProblem>(result).message, QLatin1String(row.message));
+    EXPECT_EQ(std::get<InputProblem>(result).field, row.field);
 }
 
 const QString kIn = QStringLiteral("{dir}/game.prg");
 const QString kOut = QStringLiteral("{dir}/game.txt");
 const QString k8 = QStringLiteral("8");
 
-FormTexts texts(QString in, QString out, QString values, bool limit = false,
-                QString start = QString(), QString end = QString()) {
+ConversionFields texts(QString in, QString out, QString values, bool limit = false,
+                       QString start = QString(), QString end = QString()) {
     return {in, out, values, limit, start, end};
 }
 
 INSTANTIATE_TEST_SUITE_P(
     InOrder, InputChecks,
     ::testing::Values(
-        Row{"AllEmpty", texts("", "", ""), "Input filename is missing", 0},
-        Row{"BlankInput", texts("   ", kOut, k8), "Input filename is missing", 0},
-        Row{"MissingFile", texts("{dir}/none.prg", kOut, k8), "Invalid input filename", 0},
-        Row{"NoWildcards", texts("{dir}/*.prg", kOut, k8), "Invalid input filename", 0},
-        Row{"FolderIsNoFile", texts("{dir}/folder.prg", kOut, k8), "Invalid input filename", 0},
-        Row{"BlankOutput", texts(kIn, "  ", k8), "Output filename is missing", 1},
-        Row{"OutputIsInput", texts(kIn, kIn, k8), "Output file must not be the input file", 1},
+        Row{"AllEmpty", texts("", "", ""), "Input filename is missing", Field::Input},
+        Row{"BlankInput", texts("   ", kOut, k8), "Input filename is missing", Field::Input},
+        Row{"MissingFile", texts("{dir}/none.prg", kOut, k8), "Invalid input filename",
+            Field::Input},
+        Row{"NoWildcards", texts("{dir}/*.prg", kOut, k8), "Invalid input filename", Field::Input},
+        Row{"FolderIsNoFile", texts("{dir}/folder.prg", kOut, k8), "Invalid input filename",
+            Field::Input},
+        Row{"BlankOutput", texts(kIn, "  ", k8), "Output filename is missing", Field::Output},
+        Row{"OutputIsInput", texts(kIn, kIn, k8), "Output file must not be the input file",
+            Field::Output},
         Row{"SameFileOtherSpelling", texts(kIn, "{dir}/./game.prg", "ab"),
-            "Output file must not be the input file", 1},
-        Row{"EmptyValues", texts(kIn, kOut, ""), "Values per row must be numeric", 3},
-        Row{"LettersForValues", texts(kIn, kOut, "ab"), "Values per row must be numeric", 3},
-        Row{"ZeroValues", texts(kIn, kOut, "0"), "Value per row must be between 1-32", 3},
-        Row{"HalfRoundsToZero", texts(kIn, kOut, ".5"), "Value per row must be between 1-32", 3},
+            "Output file must not be the input file", Field::Output},
+        Row{"EmptyValues", texts(kIn, kOut, ""), "Values per row must be numeric", Field::Values},
+        Row{"LettersForValues", texts(kIn, kOut, "ab"), "Values per row must be numeric",
+            Field::Values},
+        Row{"ZeroValues", texts(kIn, kOut, "0"), "Value per row must be between 1-32",
+            Field::Values},
+        Row{"HalfRoundsToZero", texts(kIn, kOut, ".5"), "Value per row must be between 1-32",
+            Field::Values},
         Row{"HugeValues", texts(kIn, kOut, "123456789012345678901234567890"),
-            "Value per row must be between 1-32", 3},
+            "Value per row must be between 1-32", Field::Values},
         Row{"LimitWithoutStart", texts(kIn, kOut, k8, true, "", "c000"),
-            "You must specify limit start and end", 4},
+            "You must specify limit start and end", Field::LimitStart},
         Row{"LimitWithBlankEnd", texts(kIn, kOut, k8, true, "zz", "  "),
-            "You must specify limit start and end", 4},
+            "You must specify limit start and end", Field::LimitStart},
         Row{"UpperCaseStart", texts(kIn, kOut, k8, true, "C000", "zz"),
-            "Invalid limit start address", 4},
+            "Invalid limit start address", Field::LimitStart},
         Row{"ShortStart", texts(kIn, kOut, k8, true, "801", "c000"), "Invalid limit start address",
-            4},
-        Row{"BadEnd", texts(kIn, kOut, k8, true, "0801", "C0FF"), "Invalid limit end address", 5},
-        Row{"HiddenFileCounts", texts("{dir}/.hidden.prg", kOut, k8), nullptr, 0},
+            Field::LimitStart},
+        Row{"BadEnd", texts(kIn, kOut, k8, true, "0801", "C0FF"), "Invalid limit end address",
+            Field::LimitEnd},
+        Row{"HiddenFileCounts", texts("{dir}/.hidden.prg", kOut, k8), nullptr, Field::Input},
         Row{"LimitBoxesIgnoredWhenUnchecked", texts(kIn, kOut, " 8", false, "zz", ""), nullptr,
-            0}));
+            Field::Input}));
 
 TEST(InputChecksRequest, CarriesTheRoundedValuesAndUnsignedLimits) {
     QTemporaryDir dir;

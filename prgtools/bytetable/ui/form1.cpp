@@ -1,27 +1,16 @@
 #include "form1.h"
 
-#include "browse.h"
-#include "busywindow.h"
 #include "bytetable.h"
-#include "conversionflow.h"
 #include "errorreport.h"
+#include "helptext.h"
 #include "inputchecks.h"
 #include "paths.h"
 #include "prgfile.h"
-#include "prompts.h"
-#include "textselect.h"
-#include "twipslayout.h"
-#include "windowrole.h"
 
-#include <QApplication>
 #include <QCheckBox>
-#include <QCloseEvent>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QStatusBar>
-#include <QToolButton>
 
 #include <algorithm>
 
@@ -29,11 +18,9 @@ namespace nembra {
 
 namespace {
 
-const QString kApplication = QStringLiteral("Nembrix");
 const QString kValuesPerRowKey = QStringLiteral("ValuesPerRow");
 const QString kLimitStartKey = QStringLiteral("LimitStart");
 const QString kLimitEndKey = QStringLiteral("LimitEnd");
-const QString kWebAddress = QStringLiteral("https://felgrove.example.org");
 
 // How many characters the user may type into the boxes that have a limit.
 constexpr int kValuesPerRowLength = 2;
@@ -57,18 +44,8 @@ void keepTypingLimit(QLineEdit* box, int typingLimit) {
 } // namespace
 
 Form1::Form1(felgrove::Prompts& prompts, QWidget* parent)
-    : QWidget(parent), m_prompts(prompts), m_settings(kApplication) {
-    setObjectName(QStringLiteral("Form1"));
-    prg::announceAsWindow(this);
-    setWindowTitle(QStringLiteral("Nembra - Coded by Marrok/Felgrove"));
-    createControls();
-    placeControls();
-    connectEvents();
-    Form_Load();
-}
-
-QString Form1::statusText() const {
-    return m_statusPanel->text();
+    : ToolWindow(prompts, kProgram, kSettingsName, helpText(), parent) {
+    setUp();
 }
 
 void Form1::Form_Load() {
@@ -77,7 +54,6 @@ void Form1::Form_Load() {
     setStoredText(m_txtStd[4], m_settings.read(kLimitStartKey, QString()), kAddressLength);
     setStoredText(m_txtStd[5], m_settings.read(kLimitEndKey, QString()), kAddressLength);
     m_prgInfo->setPlainText(QStringLiteral("N/A"));
-    m_txtStd[0]->setFocus();
 }
 
 void Form1::Form_Unload() {
@@ -92,84 +68,34 @@ void Form1::Form_Unload() {
     }
 }
 
-void Form1::closeEvent(QCloseEvent* event) {
-    // The window is out of use while it converts; it closes afterwards.
-    if (m_converting) {
-        event->ignore();
-        return;
-    }
-    Form_Unload();
-    event->accept();
-}
-
 void Form1::txtStd0_Change() {
     QString info = prg::AnalyseraPRG(m_txtStd[0]->text());
     m_prgInfo->setPlainText(info.replace(QLatin1String("\r\n"), QLatin1String("\n")));
 }
 
-void Form1::cmdBrowse_Click() {
-    const prg::BrowseResult chosen = prg::browseForPrg(m_prompts, this, m_settings);
-    if (chosen.settingsFailure) {
-        prg::VisaFel(m_prompts, this, *chosen.settingsFailure, QStringLiteral("Main_cmdBrowse"));
-        return;
-    }
-    if (!chosen.path)
-        return;
-    m_txtStd[0]->setText(*chosen.path);
+void Form1::pathChosen(const QString& path) {
     if (m_txtStd[1]->text().trimmed().isEmpty())
-        m_txtStd[1]->setText(prg::TaBortExtension(*chosen.path) + QLatin1String(".txt"));
-    prg::MarkeraText(m_txtStd[1]);
-    m_txtStd[1]->setFocus();
-}
-
-void Form1::cmdHelp_Click() {
-    const QStringList paragraphs = {
-        QStringLiteral("Nembra 1.0 by Marrok/Felgrove."),
-        QStringLiteral("This is a cross-assembly tool used to create byte tables from PRG-files."),
-        QStringLiteral("Don't forget to visit ") + kWebAddress +
-            QStringLiteral(" for more tools and artwork."),
-    };
-    m_prompts.message(this, felgrove::PromptIcon::None, kProgramName,
-                      paragraphs.join(QLatin1String("\r\n\r\n")));
-}
-
-void Form1::setStatus(const QString& text) {
-    prg::showStatus(m_statusPanel, text);
+        m_txtStd[1]->setText(prg::TaBortExtension(path) + QLatin1String(".txt"));
 }
 
 void Form1::cmdConvert_Click() {
-    const FormTexts texts{m_txtStd[0]->text(),     m_txtStd[1]->text(), m_txtStd[3]->text(),
-                          m_chkLimit->isChecked(), m_txtStd[4]->text(), m_txtStd[5]->text()};
-    const auto checked = checkInputs(texts);
-    if (const auto* failure = std::get_if<CheckFailure>(&checked)) {
-        prg::warn(m_prompts, this, failure->message);
-        m_txtStd[failure->box]->setFocus();
-        return;
-    }
-
-    prg::BusyWindow busy(this, m_cmdConvert, m_converting);
-    setStatus(QStringLiteral("Analyzing file, please wait..."));
-    ConversionEvents events;
-    events.converting = [this] { setStatus(QStringLiteral("Converting, please wait...")); };
+    // The txtStd box of each ConversionField, in the enumeration's order.
+    constexpr int kBoxOf[] = {0, 1, 3, 4, 5};
+    const auto checked =
+        checkInputs({m_txtStd[0]->text(), m_txtStd[1]->text(), m_txtStd[3]->text(),
+                     m_chkLimit->isChecked(), m_txtStd[4]->text(), m_txtStd[5]->text()});
+    if (const auto* problem = std::get_if<InputProblem>(&checked))
+        return refuse(problem->message, kBoxOf[int(problem->field)]);
     // The adjusted start is stored as "LimitStart" too, and passes the check.
-    events.startLimitRestricted = [this](const QString& load) {
-        prg::restrictStart(m_prompts, this, m_txtStd[4],
-                           QStringLiteral("Start limit restricted to PRG load address $"), load);
-    };
-    prg::reportConversion(m_prompts, this, m_statusPanel,
-                          convertToByteTable(std::get<ConversionRequest>(checked), events));
+    convert(QStringLiteral("Start limit restricted to PRG load address $"),
+            [&](const prg::ConversionEvents& events) {
+                return convertToByteTable(std::get<ConversionRequest>(checked), events);
+            });
 }
 
 void Form1::connectEvents() {
     connect(m_txtStd[0], &QLineEdit::textChanged, this, &Form1::txtStd0_Change);
-    connect(m_cmdBrowse, &QToolButton::clicked, this, &Form1::cmdBrowse_Click);
     connect(m_cmdConvert, &QPushButton::clicked, this, &Form1::cmdConvert_Click);
-    connect(m_cmdHelp, &QPushButton::clicked, this, &Form1::cmdHelp_Click);
-    connect(m_cmdExit, &QPushButton::clicked, this, &QWidget::close);
-    auto* selectOnFocus = new prg::SelectOnFocus(this);
-    for (int i : {0, 1, 3, 4, 5})
-        selectOnFocus->watch(m_txtStd[i]);
-    selectOnFocus->watch(m_prgInfo);
     keepTypingLimit(m_txtStd[3], kValuesPerRowLength);
     keepTypingLimit(m_txtStd[4], kAddressLength);
     keepTypingLimit(m_txtStd[5], kAddressLength);

@@ -70,18 +70,13 @@ TEST_F(Output, UnwritablePlacesFailWithAReason) {
     seed("a file");
     const QString fifo = dir.filePath(QStringLiteral("pipe"));
     ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0644), 0);
-    QDir(dir.path()).mkdir(QStringLiteral("locked"));
-    const QString locked = dir.filePath(QStringLiteral("locked"));
-    std::vector<QString> cases = {
+    const std::vector<QString> cases = {
         dir.filePath(QStringLiteral("missing/out.bin")), // folder does not exist
         dir.path(),                                      // a folder, not a file
         path() + QStringLiteral("/out.bin"),             // a file where a folder should be
         prg::test::unwritablePlace(),                    // the kernel's own folder
         fifo,                                            // would be replaced by a file
     };
-    // Permission bits stop everyone but root.
-    if (prg::test::makeReadOnly(locked))
-        cases.push_back(locked + QStringLiteral("/out.bin"));
     for (const QString& target : cases) {
         SCOPED_TRACE(target.toStdString());
         prg::OutputFile out(target, QStringLiteral("Slivra"));
@@ -92,14 +87,34 @@ TEST_F(Output, UnwritablePlacesFailWithAReason) {
             << status->description.toStdString();
         EXPECT_EQ(status->source, QLatin1String("Slivra"));
     }
-    ::chmod(QFile::encodeName(locked).constData(), 0755);
     QFileInfo pipe(fifo);
     EXPECT_FALSE(pipe.isFile());
     EXPECT_EQ(contents(path()), QByteArray("a file"));
-    EXPECT_EQ(
-        QDir(dir.path())
-            .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
-        (QStringList{QStringLiteral("locked"), QStringLiteral("out.bin"), QStringLiteral("pipe")}));
+    EXPECT_EQ(QDir(dir.path())
+                  .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
+              (QStringList{QStringLiteral("out.bin"), QStringLiteral("pipe")}));
+}
+
+// A read-only folder: the open fails with a reason that names the file, and
+// nothing is left in the folder. Permission bits stop everyone but root.
+TEST_F(Output, AReadOnlyFolderFailsWithAReason) {
+    QDir(dir.path()).mkdir(QStringLiteral("locked"));
+    const QString locked = dir.filePath(QStringLiteral("locked"));
+    const bool stopped = prg::test::makeReadOnly(locked);
+    const QString target = locked + QStringLiteral("/out.bin");
+    const prg::Status status =
+        stopped ? prg::OutputFile(target, QStringLiteral("Slivra")).open() : std::nullopt;
+    const QStringList left = QDir(locked).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
+                                                    QDir::NoDotAndDotDot);
+    ::chmod(QFile::encodeName(locked).constData(), 0755);
+    if (!stopped)
+        GTEST_SKIP() << "a read-only folder does not stop root from creating files";
+    ASSERT_TRUE(status.has_value());
+    EXPECT_NE(status->number, 0);
+    EXPECT_TRUE(status->description.contains(QDir::toNativeSeparators(target)))
+        << status->description.toStdString();
+    EXPECT_EQ(status->source, QLatin1String("Slivra"));
+    EXPECT_EQ(left, QStringList());
 }
 
 // A disk that fills up while the file is written, at points before, at and

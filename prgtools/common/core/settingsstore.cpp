@@ -1,5 +1,7 @@
 #include "settingsstore.h"
 
+#include "maker.h"
+
 #include <QSettings>
 
 #include <cerrno>
@@ -8,7 +10,6 @@ namespace prg {
 
 namespace {
 
-constexpr auto kOrganisation = "Felgrove";
 constexpr auto kGroup = "Settings";
 
 QString keyPath(const QString& key) {
@@ -20,7 +21,7 @@ QString keyPath(const QString& key) {
 SettingsStore::SettingsStore(QString application) : m_application(std::move(application)) {}
 
 QString SettingsStore::read(const QString& key, const QString& fallback) const {
-    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, QLatin1String(kOrganisation),
+    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, felgrove::kMaker,
                        m_application);
     const QVariant value = settings.value(keyPath(key));
     if (!value.isValid())
@@ -32,7 +33,7 @@ QString SettingsStore::read(const QString& key, const QString& fallback) const {
 }
 
 Status SettingsStore::write(const QString& key, const QString& value) const {
-    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, QLatin1String(kOrganisation),
+    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, felgrove::kMaker,
                        m_application);
     settings.setValue(keyPath(key), value);
     settings.sync();

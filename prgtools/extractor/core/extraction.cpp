@@ -1,8 +1,8 @@
 #include "extraction.h"
 
+#include "conversion.h"
 #include "hex.h"
 #include "outputfile.h"
-#include "paths.h"
 #include "prgfile.h"
 #include "prginput.h"
 
@@ -20,17 +20,16 @@ constexpr qint64 kBlockSize = 256 * 1024;
 prg::Status checkPaths(const ExtractRequest& request) {
     if (prg::Status refused = prg::checkInputFile(request.input, kProgram))
         return refused;
-    if (prg::isSameFile(request.input, request.output))
-        return prg::Failure{EINVAL, QStringLiteral("Output file must not be the input file"),
-                            kProgram};
+    if (prg::Status same = prg::refuseSameFile(request.input, request.output, kProgram))
+        return same;
     return prg::checkOutputFile(request.output, kProgram);
 }
 
 class Extraction {
 public:
-    Extraction(const ExtractRequest& request, const ExtractHooks& hooks, prg::PrgInput& input,
-               prg::OutputFile& output)
-        : m_request(request), m_hooks(hooks), m_input(input), m_output(output),
+    Extraction(const ExtractRequest& request, const prg::ConversionEvents& events,
+               prg::PrgInput& input, prg::OutputFile& output)
+        : m_request(request), m_events(events), m_input(input), m_output(output),
           m_buffer(kBlockSize) {}
 
     prg::Outcome<qint64> run() {
@@ -61,8 +60,8 @@ private:
         const int loadAddress = low | (high << 8);
         m_start = m_request.start;
         if (m_start < loadAddress) {
-            if (m_hooks.startRestricted)
-                m_hooks.startRestricted(prg::loadAddressText(low, high));
+            if (m_events.startRestricted)
+                m_events.startRestricted(prg::loadAddressText(low, high));
             m_start = loadAddress;
         }
         if (!m_request.includeLocation)
@@ -106,7 +105,7 @@ private:
     }
 
     const ExtractRequest& m_request;
-    const ExtractHooks& m_hooks;
+    const prg::ConversionEvents& m_events;
     prg::PrgInput& m_input;
     prg::OutputFile& m_output;
     std::vector<char> m_buffer;
@@ -124,25 +123,16 @@ std::optional<LocationBytes> newLocationBytes(const QString& text) {
     return LocationBytes{quint8(*address & 0xff), quint8(*address >> 8)};
 }
 
-prg::Outcome<qint64> extractRange(const ExtractRequest& request, const ExtractHooks& hooks) {
+prg::Outcome<qint64> extractRange(const ExtractRequest& request,
+                                  const prg::ConversionEvents& events) {
     if (request.includeLocation && !newLocationBytes(request.newLocation))
         return prg::Failure{EINVAL, QStringLiteral("Invalid new location address"), kProgram};
     if (prg::Status refused = checkPaths(request))
         return *refused;
     prg::PrgInput input(request.input, kProgram);
-    if (prg::Status status = input.open())
-        return *status;
     prg::OutputFile output(request.output, kProgram);
-    if (prg::Status status = output.open())
-        return *status;
-    if (hooks.converting)
-        hooks.converting();
-    const prg::Outcome<qint64> written = Extraction(request, hooks, input, output).run();
-    if (!written)
-        return written;
-    if (prg::Status status = output.commit())
-        return *status;
-    return written;
+    return prg::runConversion(input, output, events,
+                              [&] { return Extraction(request, events, input, output).run(); });
 }
 
 } // namespace slivra

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "conversion.h"
 #include "failure.h"
 
 #include <QString>
 #include <QtGlobal>
 
-#include <functional>
 #include <optional>
 
 namespace slivra {
@@ -13,7 +13,7 @@ namespace slivra {
 // The program's own name: the source of the failures it raises itself.
 inline const QString kProgram = QStringLiteral("Slivra");
 
-// What one extraction needs, as the window holds it.
+// What one extraction needs, checked and with the range as numbers.
 struct ExtractRequest {
     QString input;  // the PRG file read
     QString output; // the range file written
@@ -21,15 +21,6 @@ struct ExtractRequest {
     int end = 0;    // last C64 address taken (inclusive)
     bool includeLocation = false;
     QString newLocation; // the address of the new location bytes, as typed
-};
-
-// The moments the window is told about while an extraction runs.
-struct ExtractHooks {
-    // The input and output are open; the bytes are about to be read.
-    std::function<void()> converting;
-    // The start lay before the PRG's load address (four upper-case digits,
-    // "C000"); the extraction starts at the load address instead.
-    std::function<void(const QString& loadAddress)> startRestricted;
 };
 
 // The two new location bytes, low byte first, of the address that the typed
@@ -52,7 +43,9 @@ std::optional<LocationBytes> newLocationBytes(const QString& text);
 // and a new location that gives no location bytes while they are included,
 // are refused before anything is opened. The output replaces an existing file
 // only when it is complete; after a failure the old file is as it was.
+// A start before the load address is moved to it, and `events` hears of it.
 // Returns the number of data bytes written.
-prg::Outcome<qint64> extractRange(const ExtractRequest& request, const ExtractHooks& hooks);
+prg::Outcome<qint64> extractRange(const ExtractRequest& request,
+                                  const prg::ConversionEvents& events = {});
 
 } // namespace slivra

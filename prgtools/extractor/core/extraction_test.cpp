@@ -50,7 +50,7 @@ protected:
     Extracted extract(int start, int end, bool location = false, const QString& newLocation = {},
                       const QString& output = {}) {
         Extracted run;
-        slivra::ExtractHooks hooks;
+        prg::ConversionEvents hooks;
         hooks.converting = [&run] { ++run.convertingCalls; };
         hooks.startRestricted = [&run](const QString& load) { run.restrictions << load; };
         const slivra::ExtractRequest request{
@@ -307,7 +307,7 @@ TEST_F(Extract, AnInputThatChangesWhileReadIsNeverCutShort) {
         SCOPED_TRACE(c.name);
         writeFile(in(), input);
         writeFile(out(), oldOutput);
-        slivra::ExtractHooks hooks;
+        prg::ConversionEvents hooks;
         hooks.converting = [&] {
             if (c.keep < 0)
                 QFile::remove(in());
@@ -333,7 +333,7 @@ TEST_F(Extract, AnInputThatChangesWhileReadIsNeverCutShort) {
     const QByteArray large = prg(0x0000, 600000); // every byte is taken
     writeFile(in(), large);
     writeFile(out(), oldOutput);
-    slivra::ExtractHooks hooks;
+    prg::ConversionEvents hooks;
     hooks.converting = [&] { QFile::resize(in(), 100); };
     const prg::Outcome<qint64> result =
         slivra::extractRange({in(), out(), 0x0000, 0xffff, true, QStringLiteral("0801")}, hooks);

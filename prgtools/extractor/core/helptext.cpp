@@ -1,5 +1,7 @@
 #include "helptext.h"
 
+#include "maker.h"
+
 #include <QStringList>
 
 namespace slivra {
@@ -20,7 +22,8 @@ QString helpText() {
         QStringLiteral("Note that PRG-files normally start with two location bytes."),
         QStringLiteral("It's optional to include these location bytes in your new file."),
         QString(),
-        QStringLiteral("Don't forget to visit %1 for more tools and artwork.").arg(kWebAddress),
+        QStringLiteral("Don't forget to visit %1 for more tools and artwork.")
+            .arg(felgrove::kWebAddress),
     };
     return lines.join(QLatin1String("\r\n"));
 }

@@ -1,8 +1,6 @@
 #include "inputchecks.h"
 
-#include "extraction.h"
 #include "hex.h"
-#include "paths.h"
 
 namespace slivra {
 
@@ -12,32 +10,29 @@ bool isBlank(const QString& text) {
     return text.trimmed().isEmpty();
 }
 
-InputProblem problem(const char* message, Box focus) {
-    return {QString::fromLatin1(message), focus};
-}
-
 } // namespace
 
-std::optional<InputProblem> checkInputs(const ExtractFields& fields) {
-    if (isBlank(fields.input))
-        return problem("Input filename is missing", Box::Input);
-    if (!prg::isExistingFile(fields.input))
-        return problem("Invalid input filename", Box::Input);
-    if (isBlank(fields.output))
-        return problem("Output filename is missing", Box::Output);
-    // Replacing the output would destroy the input before it was read.
-    if (prg::isSameFile(fields.input, fields.output))
-        return problem("Output file must not be the input file", Box::Output);
+prg::Checked<ExtractRequest, ExtractField> checkInputs(const ExtractFields& fields) {
+    using enum ExtractField;
+    const auto problem = prg::inputProblem<ExtractField>;
+    if (std::optional<InputProblem> wrong =
+            prg::checkPaths<ExtractField>(fields.input, fields.output))
+        return *wrong;
     if (isBlank(fields.start) || isBlank(fields.end))
-        return problem("You must specify extract start and end", Box::Start);
+        return problem("You must specify extract start and end", Start);
     // The addresses are taken as they stand: a blank is not a digit.
     if (!prg::Kontrollera4HEX(fields.start))
-        return problem("Invalid limit start address", Box::Start);
+        return problem("Invalid limit start address", Start);
     if (!prg::Kontrollera4HEX(fields.end))
-        return problem("Invalid limit end address", Box::End);
+        return problem("Invalid limit end address", End);
     if (fields.includeLocation && !newLocationBytes(fields.newLocation))
-        return problem("Invalid new location address", Box::NewLocation);
-    return std::nullopt;
+        return problem("Invalid new location address", NewLocation);
+    return ExtractRequest{fields.input,
+                          fields.output,
+                          prg::checkedAddress(fields.start),
+                          prg::checkedAddress(fields.end),
+                          fields.includeLocation,
+                          fields.newLocation};
 }
 
 } // namespace slivra

@@ -1,15 +1,14 @@
 #pragma once
 
-#include <QString>
+#include "conversion.h"
+#include "extraction.h"
 
-#include <optional>
+#include <QString>
 
 namespace slivra {
 
-// The boxes of the window that the input checks read, by their index in the
-// txtStd array.
-enum class Box { Input = 0, Output = 1, NewLocation = 2, Start = 4, End = 5 };
-
+// The texts of the window's boxes and the location check box when "Extract
+// data" is pressed.
 struct ExtractFields {
     QString input;
     QString output;
@@ -19,16 +18,16 @@ struct ExtractFields {
     QString newLocation = {};
 };
 
-// The first check that fails: the warning to show and the box to focus.
-struct InputProblem {
-    QString message;
-    Box focus;
-};
+// The field of ExtractFields that an input check found wrong.
+enum class ExtractField { Input, Output, Start, End, NewLocation };
+
+using InputProblem = prg::InputProblem<ExtractField>;
 
 // The checks made before anything is opened, in their order: input named,
-// input an existing ordinary file, output named, start and end given, start
-// and end valid four-digit lower-case addresses, the new location 1 to 4
-// hexadecimal digits while location bytes are included, output not the input.
-std::optional<InputProblem> checkInputs(const ExtractFields& fields);
+// input an existing ordinary file, output named, output not the input, start
+// and end given, start and end valid four-digit lower-case addresses, the new
+// location 1 to 4 hexadecimal digits while location bytes are included. On
+// success, the extraction they allow, with the range as numbers.
+prg::Checked<ExtractRequest, ExtractField> checkInputs(const ExtractFields& fields);
 
 } // namespace slivra

@@ -6,7 +6,7 @@
 
 namespace {
 
-using slivra::Box;
+using Box = slivra::ExtractField;
 
 TEST(InputChecks, TheFirstFailingCheckNamesItsMessageAndBox) {
     QTemporaryDir dir;
@@ -94,14 +94,15 @@ TEST(InputChecks, TheFirstFailingCheckNamesItsMessageAndBox) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        const std::optional<slivra::InputProblem> problem = slivra::checkInputs(c.fields);
+        const auto checked = slivra::checkInputs(c.fields);
+        const auto* problem = std::get_if<slivra::InputProblem>(&checked);
         if (!c.message) {
-            EXPECT_FALSE(problem.has_value());
+            EXPECT_EQ(problem, nullptr);
             continue;
         }
-        ASSERT_TRUE(problem.has_value());
+        ASSERT_NE(problem, nullptr);
         EXPECT_EQ(problem->message, QLatin1String(c.message));
-        EXPECT_EQ(problem->focus, c.focus);
+        EXPECT_EQ(problem->field, c.focus);
     }
 }
 

@@ -1,27 +1,16 @@
 #include "form1.h"
 
-#include "browse.h"
-#include "busywindow.h"
-#include "conversionflow.h"
 #include "errorreport.h"
 #include "extraction.h"
 #include "helptext.h"
-#include "hex.h"
 #include "inputchecks.h"
 #include "prgfile.h"
-#include "prompts.h"
-#include "textselect.h"
-#include "windowrole.h"
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QCloseEvent>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QPointer>
 #include <QPushButton>
-#include <QStatusBar>
 
 #include <cerrno>
 
@@ -32,32 +21,14 @@ const QString kIncludeLocation = QStringLiteral("IncludeLocation");
 }
 
 Form1::Form1(felgrove::Prompts& prompts, QWidget* parent)
-    : QWidget(parent), m_prompts(prompts), m_settings(kProgram) {
-    setObjectName(QStringLiteral("Form1"));
-    prg::announceAsWindow(this);
-    setWindowTitle(QStringLiteral("Slivra - Coded by Marrok/Felgrove"));
-    buildControls();
-    placeControls();
-    connectEvents();
-    Form_Load();
-    m_txtStd[0]->setFocus(Qt::OtherFocusReason);
+    : ToolWindow(prompts, kProgram, kProgram, helpText(), parent) {
+    setUp();
 }
 
 void Form1::connectEvents() {
     connect(m_txtStd[0], &QLineEdit::textChanged, this, [this] { txtStd_Change(0); });
     connect(m_chkLocation, &QCheckBox::toggled, this, &Form1::chkLocation_Click);
-    connect(m_cmdBrowse, &QPushButton::clicked, this, &Form1::cmdBrowse_Click);
     connect(m_cmdConvert, &QPushButton::clicked, this, &Form1::cmdConvert_Click);
-    connect(m_cmdHelp, &QPushButton::clicked, this, &Form1::cmdHelp_Click);
-    connect(m_cmdExit, &QPushButton::clicked, this, &Form1::cmdExit_Click);
-}
-
-QString Form1::statusText() const {
-    return m_statusPanel->text();
-}
-
-void Form1::setStatus(const QString& text) {
-    prg::showStatus(m_statusPanel, text);
 }
 
 void Form1::Form_Load() {
@@ -83,17 +54,6 @@ void Form1::Form_Unload() {
         prg::VisaFel(m_prompts, this, *failure, QStringLiteral("Main_Form_Unload"));
 }
 
-void Form1::closeEvent(QCloseEvent* event) {
-    // The repaint after a start restriction lets events through; the window
-    // is not closed under a running extraction.
-    if (m_busy) {
-        event->ignore();
-        return;
-    }
-    Form_Unload();
-    event->accept();
-}
-
 void Form1::EnableTextFalt(QLineEdit* txtBox, bool blnEnabled) {
     QPalette palette = txtBox->palette();
     const QPalette& standard = QApplication::palette(txtBox);
@@ -113,54 +73,18 @@ void Form1::txtStd_Change(int index) {
         m_prgInfo->setPlainText(prg::AnalyseraPRG(m_txtStd[0]->text()));
 }
 
-void Form1::cmdBrowse_Click() {
-    const prg::BrowseResult result = prg::browseForPrg(m_prompts, this, m_settings);
-    // A folder that cannot be stored is reported and ends the browse.
-    if (result.settingsFailure) {
-        prg::VisaFel(m_prompts, this, *result.settingsFailure, QStringLiteral("Main_cmdBrowse"));
-        return;
-    }
-    if (!result.path)
-        return;
-    m_txtStd[0]->setText(*result.path);
-    prg::MarkeraText(m_txtStd[1]);
-    m_txtStd[1]->setFocus(Qt::OtherFocusReason);
-}
-
 void Form1::cmdConvert_Click() {
-    const ExtractFields fields{m_txtStd[0]->text(),        m_txtStd[1]->text(),
-                               m_txtStd[4]->text(),        m_txtStd[5]->text(),
-                               m_chkLocation->isChecked(), m_txtStd[2]->text()};
-    if (const std::optional<InputProblem> problem = checkInputs(fields)) {
-        prg::warn(m_prompts, this, problem->message);
-        m_txtStd.at(int(problem->focus))->setFocus(Qt::OtherFocusReason);
-        return;
-    }
-    prg::BusyWindow busy(this, m_cmdConvert, m_busy);
-    setStatus(QStringLiteral("Analyzing file, please wait..."));
-    ExtractRequest request;
-    request.input = fields.input;
-    request.output = fields.output;
-    // Both passed the four-digit check, so neither conversion can fail.
-    request.start = prg::HexToDec(fields.start, kProgram).value();
-    request.end = prg::HexToDec(fields.end, kProgram).value();
-    request.includeLocation = fields.includeLocation;
-    request.newLocation = fields.newLocation;
-    ExtractHooks hooks;
-    hooks.converting = [this] { setStatus(QStringLiteral("Converting, please wait...")); };
-    hooks.startRestricted = [this](const QString& load) {
-        prg::restrictStart(m_prompts, this, m_txtStd[4],
-                           QStringLiteral("Extract start restricted to PRG load address $"), load);
-    };
-    prg::reportConversion(m_prompts, this, m_statusPanel, extractRange(request, hooks));
-}
-
-void Form1::cmdHelp_Click() {
-    m_prompts.message(this, felgrove::PromptIcon::None, kProgram, helpText());
-}
-
-void Form1::cmdExit_Click() {
-    close();
+    // The txtStd box of each ExtractField, in the enumeration's order.
+    constexpr int kBoxOf[] = {0, 1, 4, 5, 2};
+    const auto checked =
+        checkInputs({m_txtStd[0]->text(), m_txtStd[1]->text(), m_txtStd[4]->text(),
+                     m_txtStd[5]->text(), m_chkLocation->isChecked(), m_txtStd[2]->text()});
+    if (const auto* problem = std::get_if<InputProblem>(&checked))
+        return refuse(problem->message, kBoxOf[int(problem->field)]);
+    convert(QStringLiteral("Extract start restricted to PRG load address $"),
+            [&](const prg::ConversionEvents& events) {
+                return extractRange(std::get<ExtractRequest>(checked), events);
+            });
 }
 
 } // namespace slivra

@@ -1,8 +1,6 @@
 // The controls of Slivra's window, their places and their order.
 #include "form1.h"
 
-#include "pathdrop.h"
-#include "textselect.h"
 #include "twipslayout.h"
 #include "windowrole.h"
 
@@ -12,7 +10,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStatusBar>
-#include <QStyle>
 
 namespace slivra {
 
@@ -22,130 +19,23 @@ namespace {
 constexpr int kClientWidth = 7125;
 constexpr int kClientHeight = 3240;
 
-QString plainCaption(QString caption) {
-    return caption.remove(QLatin1Char('&'));
-}
-
-template <typename W> W* named(W* widget, const QString& name, const QString& accessible) {
-    widget->setObjectName(name);
-    widget->setAccessibleName(accessible);
-    return widget;
-}
-
-// A label is read out by its text, so it carries no accessible name.
-QLabel* makeLabel(QWidget* parent, int index, const QString& caption) {
-    auto* label = new QLabel(caption, parent);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    label->setObjectName(QStringLiteral("lblStd%1").arg(index));
-    return label;
-}
-
-// The "$" prefixes are drawn a size larger than the window's font and sit
-// right against the box they belong to.
-QLabel* makePrefix(QWidget* parent, int index, const QString& caption) {
-    QLabel* label = makeLabel(parent, index, caption);
-    QFont font = label->font();
-    font.setPointSizeF(font.pointSizeF() * 9.75 / 8.25);
-    label->setFont(font);
-    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    return label;
-}
-
-template <typename Box = QLineEdit>
-QLineEdit* makeBox(QWidget* parent, int index, const QString& accessible, int maxLength) {
-    auto* box = new Box(parent);
-    if (maxLength > 0)
-        box->setMaxLength(maxLength);
-    return named(box, QStringLiteral("txtStd%1").arg(index), accessible);
-}
-
-// The browse button is just wide enough for its "...": the style's minimum
-// width for text buttons would push it over "Extract data".
-class CompactButton : public QPushButton {
-public:
-    using QPushButton::QPushButton;
-    QSize sizeHint() const override {
-        const QSize standard = QPushButton::sizeHint();
-        const int padding = 2 * style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, this);
-        return {fontMetrics().horizontalAdvance(text()) + padding, standard.height()};
-    }
-    QSize minimumSizeHint() const override { return sizeHint(); }
-};
-
-template <typename Button = QPushButton>
-QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption) {
-    auto* button = new Button(caption, parent);
-    button->setAutoDefault(false);
-    return named(button, name, plainCaption(caption));
-}
-
 } // namespace
 
 void Form1::buildControls() {
-    m_lblStd[0] = makeLabel(this, 0, QStringLiteral("&PRG file"));
-    m_txtStd[0] = makeBox(this, 0, QStringLiteral("PRG file"), 0);
-    m_cmdBrowse =
-        makeButton<CompactButton>(this, QStringLiteral("cmdBrowse"), QStringLiteral("..."));
-    QFont bold = m_cmdBrowse->font();
-    bold.setBold(true);
-    m_cmdBrowse->setFont(bold);
-    m_cmdBrowse->setAccessibleDescription(QStringLiteral("Browse for the PRG file"));
-    m_lblStd[1] = makeLabel(this, 1, QStringLiteral("&Output file"));
-    m_txtStd[1] = makeBox(this, 1, QStringLiteral("Output file"), 0);
-
-    m_lblStd[7] = makeLabel(this, 7, QStringLiteral("PRG info"));
-    m_lblStd[7]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    m_prgInfo =
-        named(new QPlainTextEdit(this), QStringLiteral("txtStd3"), QStringLiteral("PRG info"));
-    m_prgInfo->setReadOnly(true);
-    // The four lines of the inspection, whatever the font.
-    m_prgInfo->setProperty(prg::TwipsLayout::kTextLines, 4);
-    m_prgInfo->setTabChangesFocus(true);
-    m_prgInfo->setLineWrapMode(QPlainTextEdit::NoWrap);
-    QPalette face = m_prgInfo->palette();
-    face.setColor(QPalette::Base, face.color(QPalette::Button));
-    m_prgInfo->setPalette(face);
-
-    m_lblStd[2] = makeLabel(this, 2, QStringLiteral("&Extract"));
-    m_lblStd[5] = makePrefix(this, 5, QStringLiteral("$"));
-    m_txtStd[4] = makeBox(this, 4, QStringLiteral("Extract start"), 4);
-    m_lblStd[6] = makePrefix(this, 6, QStringLiteral("- $"));
-    m_txtStd[5] = makeBox(this, 5, QStringLiteral("Extract end"), 4);
+    buildPathControls(3, QPalette::Button);
+    makeLabel(2, QStringLiteral("&Extract"))
+        ->setBuddy(makeBox(4, QStringLiteral("Extract start"), 4));
+    makePrefix(5, QStringLiteral("$"));
+    makePrefix(6, QStringLiteral("- $"));
+    makeBox(5, QStringLiteral("Extract end"), 4);
     m_chkLocation = named(new QCheckBox(QStringLiteral("&Include location bytes"), this),
                           QStringLiteral("chkLocation"), QStringLiteral("Include location bytes"));
-    m_lblStd[4] = makeLabel(this, 4, QStringLiteral("&New location"));
-    m_lblStd[3] = makePrefix(this, 3, QStringLiteral("$"));
+    QLabel* newLocation = makeLabel(4, QStringLiteral("&New location"));
+    makePrefix(3, QStringLiteral("$"));
     // Locked while no location bytes are to be written.
-    m_txtStd[2] = makeBox<prg::LockableBox>(this, 2, QStringLiteral("New location"), 4);
-
-    m_cmdConvert = makeButton(this, QStringLiteral("cmdConvert"), QStringLiteral("Extract &data"));
-    m_cmdHelp = makeButton(this, QStringLiteral("cmdHelp"), QStringLiteral("&Help"));
-    m_cmdExit = makeButton(this, QStringLiteral("cmdExit"), QStringLiteral("E&xit"));
-
-    m_staStd = named(new QStatusBar(this), QStringLiteral("staStd"), QStringLiteral("Status"));
-    m_staStd->setSizeGripEnabled(false);
-    m_statusPanel = new QLabel(m_staStd);
-    m_statusPanel->setObjectName(QStringLiteral("staStdPanel1"));
-    m_statusPanel->setAccessibleDescription(QStringLiteral("Progress"));
-    m_staStd->addWidget(m_statusPanel, 1);
-
-    m_lblStd[0]->setBuddy(m_txtStd[0]);
-    m_lblStd[1]->setBuddy(m_txtStd[1]);
-    m_lblStd[7]->setBuddy(m_prgInfo);
-    m_lblStd[2]->setBuddy(m_txtStd[4]);
-    m_lblStd[4]->setBuddy(m_txtStd[2]);
-
-    auto* selectOnFocus = new prg::SelectOnFocus(this);
-    for (QLineEdit* box : m_txtStd) {
-        if (box)
-            selectOnFocus->watch(box);
-    }
-    selectOnFocus->watch(m_prgInfo);
-
-    // Files dropped from a file manager name the input or the output.
-    auto* drop = new prg::PathDrop(this);
-    drop->watch(m_txtStd[0]);
-    drop->watch(m_txtStd[1]);
+    newLocation->setBuddy(makeBox<prg::LockableBox>(2, QStringLiteral("New location"), 4));
+    buildButtons(QStringLiteral("Extract &data"));
+    watchBoxes();
 }
 
 void Form1::placeControls() {
@@ -178,11 +68,8 @@ void Form1::placeControls() {
 
     // The order of the tab key: the boxes from top to bottom, then the
     // buttons, then the PRG information.
-    const QList<QWidget*> order = {m_txtStd[0], m_cmdBrowse,   m_txtStd[1], m_txtStd[4],
-                                   m_txtStd[5], m_chkLocation, m_txtStd[2], m_cmdConvert,
-                                   m_cmdHelp,   m_cmdExit,     m_prgInfo};
-    for (qsizetype i = 1; i < order.size(); ++i)
-        setTabOrder(order[i - 1], order[i]);
+    chainTabOrder({m_txtStd[0], m_cmdBrowse, m_txtStd[1], m_txtStd[4], m_txtStd[5], m_chkLocation,
+                   m_txtStd[2], m_cmdConvert, m_cmdHelp, m_cmdExit, m_prgInfo});
 }
 
 } // namespace slivra
