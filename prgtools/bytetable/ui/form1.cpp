@@ -18,6 +18,9 @@ namespace nembra {
 
 namespace {
 
+// The window was drawn at 7125 x 2910 twips.
+constexpr prg::SharedPlaces kPlaces{7125, 2910, 3705, 90, 2175};
+
 const QString kValuesPerRowKey = QStringLiteral("ValuesPerRow");
 const QString kLimitStartKey = QStringLiteral("LimitStart");
 const QString kLimitEndKey = QStringLiteral("LimitEnd");
@@ -44,7 +47,7 @@ void keepTypingLimit(QLineEdit* box, int typingLimit) {
 } // namespace
 
 Form1::Form1(felgrove::Prompts& prompts, QWidget* parent)
-    : ToolWindow(prompts, kProgram, kSettingsName, helpText(), parent) {
+    : ToolWindow(prompts, kProgram, kSettingsName, helpText(), kPlaces, parent) {
     setUp();
 }
 

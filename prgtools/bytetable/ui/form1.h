@@ -17,7 +17,7 @@ public:
 
 private:
     void buildControls() override;
-    void placeControls() override;
+    void placeOwnControls(prg::TwipsLayout& layout) override;
     void connectEvents() override;
 
     void Form_Load() override;

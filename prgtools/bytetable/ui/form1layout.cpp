@@ -11,15 +11,6 @@
 
 namespace nembra {
 
-namespace {
-
-// The window's client area in twips; the status bar fills its bottom 285.
-constexpr int kClientWidth = 7125;
-constexpr int kClientHeight = 2910;
-constexpr int kStatusHeight = 285;
-
-} // namespace
-
 void Form1::buildControls() {
     buildPathControls(2, QPalette::Window);
     m_prgInfo->setFocusPolicy(Qt::StrongFocus);
@@ -39,15 +30,7 @@ void Form1::buildControls() {
                    m_txtStd[5], m_cmdConvert, m_cmdHelp, m_cmdExit, m_prgInfo});
 }
 
-void Form1::placeControls() {
-    prg::TwipsLayout layout(kClientWidth, kClientHeight);
-    layout.place(m_lblStd[0], 105, 165, 585, 195);
-    layout.place(m_txtStd[0], 1500, 120, 3705, 285);
-    layout.place(m_cmdBrowse, 5190, 120, 315, 270);
-    layout.place(m_lblStd[1], 90, 480, 720, 195);
-    layout.place(m_txtStd[1], 1500, 435, 4005, 285);
-    layout.place(m_lblStd[7], 105, 915, 645, 195);
-    layout.place(m_prgInfo, 1500, 870, 4005, 900);
+void Form1::placeOwnControls(prg::TwipsLayout& layout) {
     layout.place(m_lblStd[2], 90, 1950, 1050, 195);
     layout.place(m_txtStd[3], 1500, 1905, 465, 285);
     layout.place(m_lblStd[4], 2025, 1950, 405, 195);
@@ -56,11 +39,6 @@ void Form1::placeControls() {
     layout.place(m_txtStd[4], 2040, 2220, 600, 285);
     layout.place(m_lblStd[6], 2715, 2235, 210, 240);
     layout.place(m_txtStd[5], 2940, 2220, 600, 285);
-    layout.place(m_cmdConvert, 5805, 120, 1245, 330);
-    layout.place(m_cmdHelp, 5805, 465, 1245, 330);
-    layout.place(m_cmdExit, 5805, 2175, 1245, 330);
-    layout.place(m_staStd, 0, kClientHeight - kStatusHeight, kClientWidth, kStatusHeight);
-    setFixedSize(layout.apply());
 }
 
 } // namespace nembra

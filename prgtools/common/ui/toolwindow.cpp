@@ -38,9 +38,10 @@ public:
 } // namespace
 
 ToolWindow::ToolWindow(felgrove::Prompts& prompts, const QString& program,
-                       const QString& settingsName, QString helpText, QWidget* parent)
+                       const QString& settingsName, QString helpText, const SharedPlaces& places,
+                       QWidget* parent)
     : QWidget(parent), m_prompts(prompts), m_settings(settingsName), m_program(program),
-      m_helpText(std::move(helpText)) {
+      m_helpText(std::move(helpText)), m_places(places) {
     setObjectName(QStringLiteral("Form1"));
     announceAsWindow(this);
     setWindowTitle(program + QStringLiteral(" - Coded by Marrok/Felgrove"));
@@ -52,6 +53,29 @@ void ToolWindow::setUp() {
     connectEvents();
     Form_Load();
     m_txtStd[0]->setFocus(Qt::OtherFocusReason);
+}
+
+void ToolWindow::placeControls() {
+    constexpr int kStatusHeight = 285;
+    TwipsLayout layout(m_places.clientWidth, m_places.clientHeight);
+    layout.place(m_lblStd[0], 105, 165, 585, 195);
+    layout.place(m_txtStd[0], 1500, 120, m_places.inputWidth, 285);
+    layout.place(m_cmdBrowse, 5190, 120, 315, 270);
+    layout.place(m_lblStd[1], m_places.outputCaptionLeft, 480, 720, 195);
+    layout.place(m_txtStd[1], 1500, 435, 4005, 285);
+    layout.place(m_lblStd[7], 105, 915, 645, 195);
+    layout.place(m_prgInfo, 1500, 870, 4005, 900);
+    placeOwnControls(layout);
+    layout.place(m_cmdConvert, 5805, 120, 1245, 330);
+    layout.place(m_cmdHelp, 5805, 465, 1245, 330);
+    layout.place(m_cmdExit, 5805, m_places.exitTop, 1245, 330);
+    layout.place(m_staStd, 0, m_places.clientHeight - kStatusHeight, m_places.clientWidth,
+                 kStatusHeight);
+    const QSize client = layout.apply();
+    setFixedSize(client);
+    // The status bar runs along the whole bottom edge, however wide the
+    // captions made the window.
+    m_staStd->setGeometry(0, m_staStd->y(), client.width(), client.height() - m_staStd->y());
 }
 
 QString ToolWindow::statusText() const {

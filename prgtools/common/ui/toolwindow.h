@@ -22,6 +22,19 @@ class Prompts;
 
 namespace prg {
 
+class TwipsLayout;
+
+// Where a window's shared controls stand, in twips, so far as the two
+// windows differ: the client area the window was drawn at, the width of the
+// input box, the left edge of the output caption and the top of cmdExit.
+struct SharedPlaces {
+    int clientWidth;
+    int clientHeight;
+    int inputWidth;
+    int outputCaptionLeft;
+    int exitTop;
+};
+
 // What the two PRG tools' windows (each one's Form1) share: the input and
 // output paths with the browse button, the PRG information, the convert,
 // help and exit buttons, the status bar, the settings and the busy flag. A
@@ -41,13 +54,14 @@ protected:
     // `program` titles the window and the help box; the settings are stored
     // under `settingsName`.
     ToolWindow(felgrove::Prompts& prompts, const QString& program, const QString& settingsName,
-               QString helpText, QWidget* parent);
+               QString helpText, const SharedPlaces& places, QWidget* parent);
 
     // Called by Form1's constructor: builds, places and connects the
     // controls, runs Form_Load and puts the focus in the input box.
     void setUp();
     virtual void buildControls() = 0;
-    virtual void placeControls() = 0;
+    // Form1's own controls, between the PRG information and the buttons.
+    virtual void placeOwnControls(TwipsLayout& layout) = 0;
     virtual void connectEvents() = 0;
     // Reads the settings into the window.
     virtual void Form_Load() = 0;
@@ -122,8 +136,13 @@ protected:
     QLabel* m_statusPanel = nullptr;
 
 private:
+    // Places the shared controls and Form1's own, fixes the window's size
+    // and runs the status bar along the whole bottom edge.
+    void placeControls();
+
     QString m_program;
     QString m_helpText;
+    SharedPlaces m_places;
 };
 
 } // namespace prg

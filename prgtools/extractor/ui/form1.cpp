@@ -17,11 +17,15 @@
 namespace slivra {
 
 namespace {
+
+// The window was drawn at 7125 x 3240 twips.
+constexpr prg::SharedPlaces kPlaces{7125, 3240, 3675, 105, 2535};
+
 const QString kIncludeLocation = QStringLiteral("IncludeLocation");
-}
+} // namespace
 
 Form1::Form1(felgrove::Prompts& prompts, QWidget* parent)
-    : ToolWindow(prompts, kProgram, kProgram, helpText(), parent) {
+    : ToolWindow(prompts, kProgram, kProgram, helpText(), kPlaces, parent) {
     setUp();
 }
 
