@@ -24,7 +24,6 @@ void Form1::buildControls() {
     makePrefix(5, QStringLiteral("$"))->setBuddy(makeBox(4, QStringLiteral("Limit start"), 4));
     makePrefix(6, QStringLiteral("- $"))->setBuddy(makeBox(5, QStringLiteral("Limit end"), 4));
     buildButtons(QStringLiteral("&Read PRG"));
-    watchBoxes();
 
     chainTabOrder({m_txtStd[0], m_cmdBrowse, m_txtStd[1], m_txtStd[3], m_chkLimit, m_txtStd[4],
                    m_txtStd[5], m_cmdConvert, m_cmdHelp, m_cmdExit, m_prgInfo});

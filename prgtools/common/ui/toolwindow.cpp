@@ -49,6 +49,7 @@ ToolWindow::ToolWindow(felgrove::Prompts& prompts, const QString& program,
 
 void ToolWindow::setUp() {
     buildControls();
+    watchBoxes();
     placeControls();
     connectEvents();
     Form_Load();

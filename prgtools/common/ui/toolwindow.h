@@ -56,7 +56,7 @@ protected:
     ToolWindow(felgrove::Prompts& prompts, const QString& program, const QString& settingsName,
                QString helpText, const SharedPlaces& places, QWidget* parent);
 
-    // Called by Form1's constructor: builds, places and connects the
+    // Called by Form1's constructor: builds, watches, places and connects the
     // controls, runs Form_Load and puts the focus in the input box.
     void setUp();
     virtual void buildControls() = 0;
@@ -79,8 +79,6 @@ protected:
     // cmdConvert with `convertCaption`, cmdHelp and cmdExit, and the status
     // bar; cmdHelp shows the help text and cmdExit closes the window.
     void buildButtons(const QString& convertCaption);
-    // Every box selects its text on focus; the path boxes take dropped files.
-    void watchBoxes();
 
     // lblStd(index), a caption read out by its text.
     QLabel* makeLabel(int index, const QString& caption);
@@ -139,6 +137,8 @@ private:
     // Places the shared controls and Form1's own, fixes the window's size
     // and runs the status bar along the whole bottom edge.
     void placeControls();
+    // Every box selects its text on focus; the path boxes take dropped files.
+    void watchBoxes();
 
     QString m_program;
     QString m_helpText;

@@ -27,7 +27,6 @@ void Form1::buildControls() {
     // Locked while no location bytes are to be written.
     newLocation->setBuddy(makeBox<prg::LockableBox>(2, QStringLiteral("New location"), 4));
     buildButtons(QStringLiteral("Extract &data"));
-    watchBoxes();
 
     // The order of the tab key: the boxes from top to bottom, then the
     // buttons, then the PRG information.
