@@ -3,7 +3,7 @@
 // file, and a plain write of as many bytes as the table has. Nembra's output
 // is synced to the disk before it replaces the target (QSaveFile), so the
 // plain write is timed once more with the same sync.
-#include "bytetable.h"
+#include "prgtools/bytetable/core/bytetable.h"
 
 #include <QByteArray>
 #include <QDir>

@@ -4,7 +4,7 @@
 // The extraction's output is a QSaveFile, whose commit syncs the new file to
 // the disk before it replaces the old one; the copy through a QSaveFile shows
 // what that step alone costs.
-#include "extraction.h"
+#include "prgtools/extractor/core/extraction.h"
 
 #include <QFile>
 #include <QSaveFile>

@@ -1,10 +1,10 @@
 // Pixmoth on Qt's offscreen platform: loading a picture file and drawing it,
 // and the work of one arrow key and of one press of the generate button.
-#include "decode.h"
-#include "mainwindow.h"
-#include "picture.h"
-#include "qtprompts.h"
-#include "samplepicture.h"
+#include "desktop/qtprompts.h"
+#include "sprite/core/decode.h"
+#include "sprite/core/picture.h"
+#include "sprite/sample/samplepicture.h"
+#include "sprite/ui/mainwindow.h"
 
 #include <QAction>
 #include <QApplication>

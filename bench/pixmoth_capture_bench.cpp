@@ -1,7 +1,7 @@
 // Pixmoth's per-key and per-press work: one capture (walk, colours, colour
 // lists and preview) and one press of the generate button (text and erase).
-#include "capture.h"
-#include "spritedata.h"
+#include "sprite/core/capture.h"
+#include "sprite/core/spritedata.h"
 
 #include <QRandomGenerator>
 #include <benchmark/benchmark.h>

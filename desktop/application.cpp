@@ -1,6 +1,6 @@
-#include "application.h"
+#include "desktop/application.h"
 
-#include "maker.h"
+#include "desktop/maker.h"
 
 #include <QApplication>
 #include <QIcon>

@@ -1,4 +1,4 @@
-#include "filedrop.h"
+#include "desktop/filedrop.h"
 
 #include <QMimeData>
 #include <QUrl>

@@ -1,4 +1,4 @@
-#include "qtprompts.h"
+#include "desktop/qtprompts.h"
 
 #include <QFileDialog>
 #include <QFontDatabase>

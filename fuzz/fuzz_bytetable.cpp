@@ -4,10 +4,10 @@
 // (or any other text); the rest is the PRG file. Whatever
 // the texts, the input checks decide first; the table written must be what
 // a plain formatter gives, value by value.
-#include "bytetable.h"
-#include "fields.h"
-#include "hex.h"
-#include "inputchecks.h"
+#include "fuzz/fields.h"
+#include "prgtools/bytetable/core/bytetable.h"
+#include "prgtools/bytetable/core/inputchecks.h"
+#include "prgtools/common/core/hex.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -4,11 +4,11 @@
 // file to (or any other text); the rest is the PRG file.
 // The output must be exactly what a plain byte-by-byte copy gives, and the
 // input checks must hold for any texts.
-#include "extraction.h"
-#include "fields.h"
-#include "hex.h"
-#include "inputchecks.h"
-#include "prgfile.h"
+#include "fuzz/fields.h"
+#include "prgtools/common/core/hex.h"
+#include "prgtools/common/core/prgfile.h"
+#include "prgtools/extractor/core/extraction.h"
+#include "prgtools/extractor/core/inputchecks.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -1,5 +1,5 @@
 // The hexadecimal helpers of the PRG tools on arbitrary text.
-#include "hex.h"
+#include "prgtools/common/core/hex.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -2,10 +2,10 @@
 // of any size, and the input stretched to each accepted picture size; then a
 // capture and a sprite generation with erase at a box position and colour
 // choices taken from the input, in range or not.
-#include "capture.h"
-#include "decode.h"
-#include "picture.h"
-#include "spritedata.h"
+#include "sprite/core/capture.h"
+#include "sprite/core/decode.h"
+#include "sprite/core/picture.h"
+#include "sprite/core/spritedata.h"
 
 #include <cstdint>
 #include <cstdlib>

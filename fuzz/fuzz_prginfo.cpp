@@ -1,5 +1,5 @@
 // The PRG inspection on arbitrary file contents and on arbitrary headers.
-#include "prgfile.h"
+#include "prgtools/common/core/prgfile.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -1,8 +1,8 @@
 // The "Values per row" box read from any text, against a reference built on
 // the standard library's number reading: a decimal number with an optional sign
 // and point, blanks around it, rounded half to even, valid in 1..32.
-#include "fields.h"
-#include "valuesperrow.h"
+#include "fuzz/fields.h"
+#include "prgtools/bytetable/core/valuesperrow.h"
 
 #include <QRegularExpression>
 

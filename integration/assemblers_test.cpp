@@ -1,8 +1,8 @@
 // Nembra's byte tables and Pixmoth's sprite text, for a few random inputs,
 // assembled by the real cross-assemblers: each must give back exactly the
 // bytes the text was made from.
-#include "bytetable.h"
-#include "spritedata.h"
+#include "prgtools/bytetable/core/bytetable.h"
+#include "sprite/core/spritedata.h"
 
 #include <QFile>
 #include <QProcess>

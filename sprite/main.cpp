@@ -1,8 +1,8 @@
 // Pixmoth, the sprite maker: grabs C64 multicolour sprites from a bitmap picture.
-#include "application.h"
-#include "mainwindow.h"
-#include "qtprompts.h"
-#include "texts.h"
+#include "desktop/application.h"
+#include "desktop/qtprompts.h"
+#include "sprite/ui/mainwindow.h"
+#include "sprite/ui/texts.h"
 
 #include <QApplication>
 

@@ -1,4 +1,4 @@
-#include "accessiblecheck.h"
+#include "testsupport/accessiblecheck.h"
 
 #include <QAbstractButton>
 #include <QAccessible>

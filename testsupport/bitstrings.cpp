@@ -1,7 +1,7 @@
-#include "bitstrings.h"
+#include "testsupport/bitstrings.h"
 
-#include "decode.h"
-#include "palette.h"
+#include "sprite/core/decode.h"
+#include "sprite/core/palette.h"
 
 namespace pixmoth {
 

@@ -4,7 +4,7 @@
 // decimal number texts: the plain reference that the tests hold the fast
 // bit arithmetic of the program against.
 
-#include "picture.h"
+#include "sprite/core/picture.h"
 
 #include <QString>
 #include <QtGlobal>

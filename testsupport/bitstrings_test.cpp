@@ -1,4 +1,4 @@
-#include "bitstrings.h"
+#include "testsupport/bitstrings.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // main() for GoogleTest suites that need a QApplication (windows, pixmaps).
-#include "testsettings.h"
+#include "testsupport/testsettings.h"
 
 #include <QApplication>
 #include <gtest/gtest.h>

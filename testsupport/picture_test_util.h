@@ -2,7 +2,7 @@
 
 // Pictures for Pixmoth's tests.
 
-#include "picture.h"
+#include "sprite/core/picture.h"
 
 #include <QRandomGenerator>
 

@@ -3,9 +3,9 @@
 // Drives Pixmoth's main window for its tests as its user does: with the
 // arrow keys and the menu's options.
 
-#include "maincontrols.h"
-#include "mainwindow.h"
-#include "pictureview.h"
+#include "sprite/ui/maincontrols.h"
+#include "sprite/ui/mainwindow.h"
+#include "sprite/ui/pictureview.h"
 
 #include <QAction>
 #include <QTest>

@@ -1,4 +1,4 @@
-#include "recordingprompts.h"
+#include "testsupport/recordingprompts.h"
 
 namespace felgrove {
 

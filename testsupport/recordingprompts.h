@@ -1,6 +1,6 @@
 #pragma once
 
-#include "prompts.h"
+#include "desktop/prompts.h"
 
 #include <QStringList>
 #include <functional>

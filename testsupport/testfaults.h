@@ -2,7 +2,7 @@
 // root included, and without mounting anything.
 #pragma once
 
-#include "outputfile.h"
+#include "prgtools/common/core/outputfile.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "testsettings.h"
+#include "testsupport/testsettings.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 // Nembra, the byte-table writer.
-#include "bytetable.h"
-#include "form1.h"
-#include "program.h"
+#include "prgtools/bytetable/core/bytetable.h"
+#include "prgtools/bytetable/ui/form1.h"
+#include "prgtools/common/ui/program.h"
 
 int main(int argc, char** argv) {
     return prg::runProgram<nembra::Form1>(argc, argv, nembra::kProgram);

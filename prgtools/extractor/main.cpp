@@ -1,7 +1,7 @@
 // Slivra, the PRG range extractor.
-#include "extraction.h"
-#include "form1.h"
-#include "program.h"
+#include "prgtools/common/ui/program.h"
+#include "prgtools/extractor/core/extraction.h"
+#include "prgtools/extractor/ui/form1.h"
 
 int main(int argc, char** argv) {
     return prg::runProgram<slivra::Form1>(argc, argv, slivra::kProgram);

@@ -1,6 +1,6 @@
-#include "capture.h"
+#include "sprite/core/capture.h"
 
-#include "palette.h"
+#include "sprite/core/palette.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "decode.h"
-#include "picture.h"
+#include "sprite/core/decode.h"
+#include "sprite/core/picture.h"
 
 #include <QImage>
 #include <QList>

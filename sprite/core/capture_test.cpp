@@ -1,6 +1,6 @@
-#include "capture.h"
-#include "palette.h"
-#include "picture_test_util.h"
+#include "sprite/core/capture.h"
+#include "sprite/core/palette.h"
+#include "testsupport/picture_test_util.h"
 
 #include <QRandomGenerator>
 #include <gtest/gtest.h>

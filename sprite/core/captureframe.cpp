@@ -1,6 +1,6 @@
-#include "captureframe.h"
+#include "sprite/core/captureframe.h"
 
-#include "palette.h"
+#include "sprite/core/palette.h"
 
 #include <QPainter>
 

@@ -1,5 +1,5 @@
-#include "captureframe.h"
-#include "palette.h"
+#include "sprite/core/captureframe.h"
+#include "sprite/core/palette.h"
 
 #include <QImage>
 #include <QPainter>

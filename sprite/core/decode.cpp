@@ -1,6 +1,6 @@
-#include "decode.h"
+#include "sprite/core/decode.h"
 
-#include "palette.h"
+#include "sprite/core/palette.h"
 
 namespace pixmoth {
 

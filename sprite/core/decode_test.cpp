@@ -1,7 +1,7 @@
-#include "bitstrings.h"
-#include "decode.h"
-#include "palette.h"
-#include "picture_test_util.h"
+#include "sprite/core/decode.h"
+#include "sprite/core/palette.h"
+#include "testsupport/bitstrings.h"
+#include "testsupport/picture_test_util.h"
 
 #include <QRandomGenerator>
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "palette.h"
+#include "sprite/core/palette.h"
 
 namespace pixmoth {
 

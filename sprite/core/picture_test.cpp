@@ -1,4 +1,4 @@
-#include "picture.h"
+#include "sprite/core/picture.h"
 
 #include <QDir>
 #include <QFile>

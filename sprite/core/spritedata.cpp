@@ -1,4 +1,4 @@
-#include "spritedata.h"
+#include "sprite/core/spritedata.h"
 
 namespace pixmoth {
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "capture.h"
-#include "palette.h"
-#include "picture.h"
+#include "sprite/core/capture.h"
+#include "sprite/core/palette.h"
+#include "sprite/core/picture.h"
 
 #include <QImage>
 #include <QList>

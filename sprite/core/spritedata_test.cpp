@@ -1,4 +1,4 @@
-#include "spritedata.h"
+#include "sprite/core/spritedata.h"
 
 #include <QRandomGenerator>
 #include <gtest/gtest.h>

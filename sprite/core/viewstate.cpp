@@ -1,6 +1,6 @@
-#include "viewstate.h"
+#include "sprite/core/viewstate.h"
 
-#include "captureframe.h"
+#include "sprite/core/captureframe.h"
 
 #include <algorithm>
 

@@ -1,5 +1,5 @@
-#include "captureframe.h"
-#include "viewstate.h"
+#include "sprite/core/captureframe.h"
+#include "sprite/core/viewstate.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "canvas.h"
+#include "sprite/sample/canvas.h"
 
-#include "decode.h"
+#include "sprite/core/decode.h"
 
 #include <algorithm>
 #include <vector>

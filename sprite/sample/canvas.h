@@ -1,6 +1,6 @@
 #pragma once
 
-#include "picture.h"
+#include "sprite/core/picture.h"
 
 #include <QByteArray>
 #include <QtGlobal>

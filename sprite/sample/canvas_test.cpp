@@ -1,8 +1,8 @@
-#include "canvas.h"
-#include "decode.h"
-#include "imagelist.h"
-#include "palette.h"
-#include "samplepicture.h"
+#include "sprite/core/decode.h"
+#include "sprite/core/palette.h"
+#include "sprite/sample/canvas.h"
+#include "sprite/sample/samplepicture.h"
+#include "sprite/ui/imagelist.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // Writes the sample picture, a 10050-byte multicolour picture file, to the
 // path given as the only argument. Run by the build to put sample.prg
 // beside the programs.
-#include "samplepicture.h"
+#include "sprite/sample/samplepicture.h"
 
 #include <QSaveFile>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "samplepicture.h"
+#include "sprite/sample/samplepicture.h"
 
 #include <cmath>
 

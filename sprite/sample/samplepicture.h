@@ -1,6 +1,6 @@
 #pragma once
 
-#include "canvas.h"
+#include "sprite/sample/canvas.h"
 
 #include <QByteArray>
 #include <QString>

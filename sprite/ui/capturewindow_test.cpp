@@ -1,15 +1,15 @@
 // The capture box, the colour lists, the flashing frame and the generate
 // button, driven through the main window.
-#include "canvas.h"
-#include "decode.h"
-#include "imagelist.h"
-#include "mainwindow.h"
-#include "palette.h"
-#include "pictureview.h"
-#include "pixmoth_window_driver.h"
-#include "recordingprompts.h"
-#include "resultwindow.h"
-#include "samplepicture.h"
+#include "sprite/core/decode.h"
+#include "sprite/core/palette.h"
+#include "sprite/sample/canvas.h"
+#include "sprite/sample/samplepicture.h"
+#include "sprite/ui/imagelist.h"
+#include "sprite/ui/mainwindow.h"
+#include "sprite/ui/pictureview.h"
+#include "sprite/ui/resultwindow.h"
+#include "testsupport/pixmoth_window_driver.h"
+#include "testsupport/recordingprompts.h"
 
 #include <QAction>
 #include <QApplication>

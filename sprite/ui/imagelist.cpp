@@ -1,6 +1,6 @@
-#include "imagelist.h"
+#include "sprite/ui/imagelist.h"
 
-#include "palette.h"
+#include "sprite/core/palette.h"
 
 namespace pixmoth {
 

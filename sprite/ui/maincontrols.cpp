@@ -1,8 +1,8 @@
-#include "maincontrols.h"
+#include "sprite/ui/maincontrols.h"
 
-#include "imagelist.h"
-#include "pictureview.h"
-#include "windowlayout.h"
+#include "sprite/ui/imagelist.h"
+#include "sprite/ui/pictureview.h"
+#include "sprite/ui/windowlayout.h"
 
 #include <QAction>
 #include <QComboBox>

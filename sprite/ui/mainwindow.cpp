@@ -1,14 +1,14 @@
-#include "mainwindow.h"
+#include "sprite/ui/mainwindow.h"
 
-#include "captureframe.h"
-#include "decode.h"
-#include "filedrop.h"
-#include "palette.h"
-#include "pictureview.h"
-#include "programfolder.h"
-#include "prompts.h"
-#include "texts.h"
-#include "windowlayout.h"
+#include "desktop/filedrop.h"
+#include "desktop/prompts.h"
+#include "sprite/core/captureframe.h"
+#include "sprite/core/decode.h"
+#include "sprite/core/palette.h"
+#include "sprite/ui/pictureview.h"
+#include "sprite/ui/programfolder.h"
+#include "sprite/ui/texts.h"
+#include "sprite/ui/windowlayout.h"
 
 #include <QAction>
 #include <QApplication>

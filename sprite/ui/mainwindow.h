@@ -1,11 +1,11 @@
 #pragma once
 
-#include "capture.h"
-#include "maincontrols.h"
-#include "picture.h"
-#include "resultwindow.h"
-#include "spritedata.h"
-#include "viewstate.h"
+#include "sprite/core/capture.h"
+#include "sprite/core/picture.h"
+#include "sprite/core/spritedata.h"
+#include "sprite/core/viewstate.h"
+#include "sprite/ui/maincontrols.h"
+#include "sprite/ui/resultwindow.h"
 
 #include <QMainWindow>
 #include <QPointer>

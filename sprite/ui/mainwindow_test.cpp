@@ -1,12 +1,12 @@
-#include "accessiblecheck.h"
-#include "decode.h"
-#include "droptest.h"
-#include "mainwindow.h"
-#include "pictureview.h"
-#include "pixmoth_window_driver.h"
-#include "recordingprompts.h"
-#include "texts.h"
-#include "windowlayout.h"
+#include "sprite/core/decode.h"
+#include "sprite/ui/mainwindow.h"
+#include "sprite/ui/pictureview.h"
+#include "sprite/ui/texts.h"
+#include "sprite/ui/windowlayout.h"
+#include "testsupport/accessiblecheck.h"
+#include "testsupport/droptest.h"
+#include "testsupport/pixmoth_window_driver.h"
+#include "testsupport/recordingprompts.h"
 
 #include <QAbstractItemView>
 #include <QAction>

@@ -1,4 +1,4 @@
-#include "pictureview.h"
+#include "sprite/ui/pictureview.h"
 
 #include <QPainter>
 #include <gtest/gtest.h>

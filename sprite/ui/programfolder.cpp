@@ -1,4 +1,4 @@
-#include "programfolder.h"
+#include "sprite/ui/programfolder.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "resultwindow.h"
+#include "sprite/ui/resultwindow.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -1,6 +1,6 @@
-#include "texts.h"
+#include "sprite/ui/texts.h"
 
-#include "maker.h"
+#include "desktop/maker.h"
 
 #include <QDir>
 

@@ -1,4 +1,4 @@
-#include "windowlayout.h"
+#include "sprite/ui/windowlayout.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
-#include "bytetable.h"
+#include "prgtools/bytetable/core/bytetable.h"
 
-#include "conversion.h"
-#include "outputfile.h"
-#include "prgfile.h"
-#include "prginput.h"
-#include "rowwriter.h"
+#include "prgtools/bytetable/core/rowwriter.h"
+#include "prgtools/common/core/conversion.h"
+#include "prgtools/common/core/outputfile.h"
+#include "prgtools/common/core/prgfile.h"
+#include "prgtools/common/core/prginput.h"
 
 #include <algorithm>
 #include <vector>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "conversion.h"
-#include "failure.h"
-#include "prginput.h"
+#include "prgtools/common/core/conversion.h"
+#include "prgtools/common/core/failure.h"
+#include "prgtools/common/core/prginput.h"
 
 #include <QString>
 #include <QtGlobal>

@@ -1,7 +1,7 @@
-#include "bytetable.h"
-#include "testfiles.h"
+#include "prgtools/bytetable/core/bytetable.h"
+#include "testsupport/testfiles.h"
 
-#include "testfaults.h"
+#include "testsupport/testfaults.h"
 
 #include <QByteArray>
 #include <QDir>

@@ -1,7 +1,7 @@
-#include "inputchecks.h"
+#include "prgtools/bytetable/core/inputchecks.h"
 
-#include "hex.h"
-#include "valuesperrow.h"
+#include "prgtools/bytetable/core/valuesperrow.h"
+#include "prgtools/common/core/hex.h"
 
 namespace nembra {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "bytetable.h"
-#include "conversion.h"
+#include "prgtools/bytetable/core/bytetable.h"
+#include "prgtools/common/core/conversion.h"
 
 #include <QString>
 

@@ -1,4 +1,4 @@
-#include "inputchecks.h"
+#include "prgtools/bytetable/core/inputchecks.h"
 
 #include <QDir>
 #include <QFile>

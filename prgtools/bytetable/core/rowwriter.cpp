@@ -1,6 +1,6 @@
-#include "rowwriter.h"
+#include "prgtools/bytetable/core/rowwriter.h"
 
-#include "outputfile.h"
+#include "prgtools/common/core/outputfile.h"
 
 #include <algorithm>
 #include <array>

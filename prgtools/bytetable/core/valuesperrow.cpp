@@ -1,4 +1,4 @@
-#include "valuesperrow.h"
+#include "prgtools/bytetable/core/valuesperrow.h"
 
 namespace nembra {
 

@@ -1,11 +1,11 @@
-#include "form1.h"
+#include "prgtools/bytetable/ui/form1.h"
 
-#include "bytetable.h"
-#include "errorreport.h"
-#include "helptext.h"
-#include "inputchecks.h"
-#include "paths.h"
-#include "prgfile.h"
+#include "prgtools/bytetable/core/bytetable.h"
+#include "prgtools/bytetable/core/helptext.h"
+#include "prgtools/bytetable/core/inputchecks.h"
+#include "prgtools/common/core/paths.h"
+#include "prgtools/common/core/prgfile.h"
+#include "prgtools/common/ui/errorreport.h"
 
 #include <QCheckBox>
 #include <QLineEdit>

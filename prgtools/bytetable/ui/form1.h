@@ -1,6 +1,6 @@
 #pragma once
 
-#include "toolwindow.h"
+#include "prgtools/common/ui/toolwindow.h"
 
 class QCheckBox;
 

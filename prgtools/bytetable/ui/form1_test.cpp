@@ -1,13 +1,13 @@
-#include "form1.h"
+#include "prgtools/bytetable/ui/form1.h"
 
-#include "droptest.h"
-#include "testfiles.h"
+#include "testsupport/droptest.h"
+#include "testsupport/testfiles.h"
 
-#include "accessiblecheck.h"
-#include "recordingprompts.h"
-#include "settingsstore.h"
-#include "testfaults.h"
-#include "testsettings.h"
+#include "prgtools/common/core/settingsstore.h"
+#include "testsupport/accessiblecheck.h"
+#include "testsupport/recordingprompts.h"
+#include "testsupport/testfaults.h"
+#include "testsupport/testsettings.h"
 
 #include <QAbstractButton>
 #include <QAccessible>

@@ -1,7 +1,7 @@
 // The controls of Nembra's window, their places and their order.
-#include "form1.h"
+#include "prgtools/bytetable/ui/form1.h"
 
-#include "twipslayout.h"
+#include "prgtools/common/ui/twipslayout.h"
 
 #include <QCheckBox>
 #include <QLabel>

@@ -1,9 +1,9 @@
-#include "conversion.h"
+#include "prgtools/common/core/conversion.h"
 
-#include "hex.h"
-#include "outputfile.h"
-#include "paths.h"
-#include "prginput.h"
+#include "prgtools/common/core/hex.h"
+#include "prgtools/common/core/outputfile.h"
+#include "prgtools/common/core/paths.h"
+#include "prgtools/common/core/prginput.h"
 
 #include <cerrno>
 

@@ -1,4 +1,4 @@
-#include "failure.h"
+#include "prgtools/common/core/failure.h"
 
 #include <QDir>
 #include <QFileDevice>

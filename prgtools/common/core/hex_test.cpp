@@ -1,4 +1,4 @@
-#include "hex.h"
+#include "prgtools/common/core/hex.h"
 
 #include <gtest/gtest.h>
 

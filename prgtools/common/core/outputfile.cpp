@@ -1,6 +1,6 @@
-#include "outputfile.h"
+#include "prgtools/common/core/outputfile.h"
 
-#include "paths.h"
+#include "prgtools/common/core/paths.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,8 +1,8 @@
-#include "outputfile.h"
-#include "prginput.h"
-#include "testfiles.h"
+#include "prgtools/common/core/outputfile.h"
+#include "prgtools/common/core/prginput.h"
+#include "testsupport/testfiles.h"
 
-#include "testfaults.h"
+#include "testsupport/testfaults.h"
 
 #include <QDir>
 #include <QFile>

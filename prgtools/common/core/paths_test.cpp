@@ -1,4 +1,4 @@
-#include "paths.h"
+#include "prgtools/common/core/paths.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
-#include "prgfile.h"
+#include "prgtools/common/core/prgfile.h"
 
-#include "hex.h"
-#include "prginput.h"
+#include "prgtools/common/core/hex.h"
+#include "prgtools/common/core/prginput.h"
 
 #include <QStringList>
 

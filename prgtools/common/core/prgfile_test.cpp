@@ -1,5 +1,5 @@
-#include "prgfile.h"
-#include "prginput.h"
+#include "prgtools/common/core/prgfile.h"
+#include "prgtools/common/core/prginput.h"
 
 #include <QByteArray>
 #include <QDateTime>

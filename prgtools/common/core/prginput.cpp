@@ -1,4 +1,4 @@
-#include "prginput.h"
+#include "prgtools/common/core/prginput.h"
 
 #include <QDir>
 #include <QFile>

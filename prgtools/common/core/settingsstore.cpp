@@ -1,6 +1,6 @@
-#include "settingsstore.h"
+#include "prgtools/common/core/settingsstore.h"
 
-#include "maker.h"
+#include "desktop/maker.h"
 
 #include <QSettings>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "failure.h"
+#include "prgtools/common/core/failure.h"
 
 #include <QString>
 

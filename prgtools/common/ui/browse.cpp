@@ -1,8 +1,8 @@
-#include "browse.h"
+#include "prgtools/common/ui/browse.h"
 
-#include "paths.h"
-#include "prompts.h"
-#include "settingsstore.h"
+#include "desktop/prompts.h"
+#include "prgtools/common/core/paths.h"
+#include "prgtools/common/core/settingsstore.h"
 
 #include <QCoreApplication>
 

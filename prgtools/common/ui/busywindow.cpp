@@ -1,4 +1,4 @@
-#include "busywindow.h"
+#include "prgtools/common/ui/busywindow.h"
 
 #include <QAbstractButton>
 #include <QApplication>

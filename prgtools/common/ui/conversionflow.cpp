@@ -1,6 +1,6 @@
-#include "conversionflow.h"
+#include "prgtools/common/ui/conversionflow.h"
 
-#include "errorreport.h"
+#include "prgtools/common/ui/errorreport.h"
 
 #include <QApplication>
 #include <QLabel>

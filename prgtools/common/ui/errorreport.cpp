@@ -1,6 +1,6 @@
-#include "errorreport.h"
+#include "prgtools/common/ui/errorreport.h"
 
-#include "prompts.h"
+#include "desktop/prompts.h"
 
 #include <QStringList>
 

@@ -1,6 +1,6 @@
-#include "pathdrop.h"
+#include "prgtools/common/ui/pathdrop.h"
 
-#include "filedrop.h"
+#include "desktop/filedrop.h"
 
 #include <QDropEvent>
 #include <QLineEdit>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "application.h"
-#include "qtprompts.h"
+#include "desktop/application.h"
+#include "desktop/qtprompts.h"
 
 #include <QApplication>
 

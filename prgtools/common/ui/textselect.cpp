@@ -1,4 +1,4 @@
-#include "textselect.h"
+#include "prgtools/common/ui/textselect.h"
 
 #include <QEvent>
 #include <QLineEdit>

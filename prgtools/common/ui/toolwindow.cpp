@@ -1,14 +1,14 @@
-#include "toolwindow.h"
+#include "prgtools/common/ui/toolwindow.h"
 
-#include "browse.h"
-#include "busywindow.h"
-#include "conversionflow.h"
-#include "errorreport.h"
-#include "pathdrop.h"
-#include "prompts.h"
-#include "textselect.h"
-#include "twipslayout.h"
-#include "windowrole.h"
+#include "desktop/prompts.h"
+#include "prgtools/common/ui/browse.h"
+#include "prgtools/common/ui/busywindow.h"
+#include "prgtools/common/ui/conversionflow.h"
+#include "prgtools/common/ui/errorreport.h"
+#include "prgtools/common/ui/pathdrop.h"
+#include "prgtools/common/ui/textselect.h"
+#include "prgtools/common/ui/twipslayout.h"
+#include "prgtools/common/ui/windowrole.h"
 
 #include <QCloseEvent>
 #include <QLabel>

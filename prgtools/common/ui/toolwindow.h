@@ -1,7 +1,7 @@
 #pragma once
 
-#include "conversion.h"
-#include "settingsstore.h"
+#include "prgtools/common/core/conversion.h"
+#include "prgtools/common/core/settingsstore.h"
 
 #include <QLineEdit>
 #include <QPalette>

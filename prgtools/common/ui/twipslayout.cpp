@@ -1,4 +1,4 @@
-#include "twipslayout.h"
+#include "prgtools/common/ui/twipslayout.h"
 
 #include <QAbstractButton>
 #include <QLabel>

@@ -1,4 +1,4 @@
-#include "windowrole.h"
+#include "prgtools/common/ui/windowrole.h"
 
 #include <QAccessibleWidget>
 #include <QWidget>

@@ -1,10 +1,10 @@
-#include "extraction.h"
+#include "prgtools/extractor/core/extraction.h"
 
-#include "conversion.h"
-#include "hex.h"
-#include "outputfile.h"
-#include "prgfile.h"
-#include "prginput.h"
+#include "prgtools/common/core/conversion.h"
+#include "prgtools/common/core/hex.h"
+#include "prgtools/common/core/outputfile.h"
+#include "prgtools/common/core/prgfile.h"
+#include "prgtools/common/core/prginput.h"
 
 #include <algorithm>
 #include <cerrno>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "conversion.h"
-#include "failure.h"
+#include "prgtools/common/core/conversion.h"
+#include "prgtools/common/core/failure.h"
 
 #include <QString>
 #include <QtGlobal>

@@ -1,7 +1,7 @@
-#include "extraction.h"
-#include "testfiles.h"
+#include "prgtools/extractor/core/extraction.h"
+#include "testsupport/testfiles.h"
 
-#include "testfaults.h"
+#include "testsupport/testfaults.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
-#include "helptext.h"
+#include "prgtools/extractor/core/helptext.h"
 
-#include "maker.h"
+#include "desktop/maker.h"
 
 #include <QStringList>
 

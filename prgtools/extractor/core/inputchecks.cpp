@@ -1,6 +1,6 @@
-#include "inputchecks.h"
+#include "prgtools/extractor/core/inputchecks.h"
 
-#include "hex.h"
+#include "prgtools/common/core/hex.h"
 
 namespace slivra {
 

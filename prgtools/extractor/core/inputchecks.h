@@ -1,7 +1,7 @@
 #pragma once
 
-#include "conversion.h"
-#include "extraction.h"
+#include "prgtools/common/core/conversion.h"
+#include "prgtools/extractor/core/extraction.h"
 
 #include <QString>
 

@@ -1,4 +1,4 @@
-#include "inputchecks.h"
+#include "prgtools/extractor/core/inputchecks.h"
 
 #include <QFile>
 #include <QTemporaryDir>

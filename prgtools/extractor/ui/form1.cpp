@@ -1,10 +1,10 @@
-#include "form1.h"
+#include "prgtools/extractor/ui/form1.h"
 
-#include "errorreport.h"
-#include "extraction.h"
-#include "helptext.h"
-#include "inputchecks.h"
-#include "prgfile.h"
+#include "prgtools/common/core/prgfile.h"
+#include "prgtools/common/ui/errorreport.h"
+#include "prgtools/extractor/core/extraction.h"
+#include "prgtools/extractor/core/helptext.h"
+#include "prgtools/extractor/core/inputchecks.h"
 
 #include <QApplication>
 #include <QCheckBox>

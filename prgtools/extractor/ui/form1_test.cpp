@@ -1,12 +1,12 @@
-#include "form1.h"
-#include "testfiles.h"
+#include "prgtools/extractor/ui/form1.h"
+#include "testsupport/testfiles.h"
 
-#include "accessiblecheck.h"
-#include "droptest.h"
-#include "recordingprompts.h"
-#include "settingsstore.h"
-#include "testfaults.h"
-#include "testsettings.h"
+#include "prgtools/common/core/settingsstore.h"
+#include "testsupport/accessiblecheck.h"
+#include "testsupport/droptest.h"
+#include "testsupport/recordingprompts.h"
+#include "testsupport/testfaults.h"
+#include "testsupport/testsettings.h"
 
 #include <QAccessible>
 #include <QApplication>

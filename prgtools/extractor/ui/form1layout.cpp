@@ -1,8 +1,8 @@
 // The controls of Slivra's window, their places and their order.
-#include "form1.h"
+#include "prgtools/extractor/ui/form1.h"
 
-#include "twipslayout.h"
-#include "windowrole.h"
+#include "prgtools/common/ui/twipslayout.h"
+#include "prgtools/common/ui/windowrole.h"
 
 #include <QCheckBox>
 #include <QLabel>
