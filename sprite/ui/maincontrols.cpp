@@ -4,6 +4,7 @@
 #include "sprite/ui/pictureview.h"
 #include "sprite/ui/windowlayout.h"
 
+#include <QAccessibleWidget>
 #include <QAction>
 #include <QComboBox>
 #include <QGroupBox>
@@ -87,6 +88,40 @@ public:
 protected:
     void nextCheckState() override { setChecked(true); }
 };
+
+// Qt announces a checkable button that is not auto-exclusive as a check box;
+// a screen reader must hear an option button, checked or not, that a press
+// selects.
+class OptionButtonAccessible : public QAccessibleWidget {
+public:
+    explicit OptionButtonAccessible(OptionButton* button)
+        : QAccessibleWidget(button, QAccessible::RadioButton) {}
+
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.checkable = true;
+        state.checked = button()->isChecked();
+        return state;
+    }
+    QStringList actionNames() const override {
+        return QStringList{pressAction()} + QAccessibleWidget::actionNames();
+    }
+    void doAction(const QString& name) override {
+        if (name == pressAction())
+            button()->click();
+        else
+            QAccessibleWidget::doAction(name);
+    }
+
+private:
+    QAbstractButton* button() const { return static_cast<QAbstractButton*>(widget()); }
+};
+
+QAccessibleInterface* optionButtonAccessible(const QString&, QObject* object) {
+    if (auto* button = dynamic_cast<OptionButton*>(object))
+        return new OptionButtonAccessible(button);
+    return nullptr;
+}
 
 QAction* menuItem(QMenu* menu, const char* name, const QString& caption,
                   const QKeySequence& shortcut = {}) {
@@ -172,10 +207,17 @@ void buildFrames(MainControls& c) {
     c.Label5 = listLabel(c.Frame3, "Label5", QStringLiteral("$d027-2e"), P::Label5, c.cboCol3);
 
     c.Frame2 = shown(new CaptionFrame(QStringLiteral("Output"), c.client), "Frame2");
+    static const bool accessible = (QAccessible::installFactory(optionButtonAccessible), true);
+    Q_UNUSED(accessible);
     c.opbOutput[0] = named(new OptionButton(QStringLiteral("Hex"), c.Frame2), "opbOutput0",
                            QStringLiteral("Hex"));
     c.opbOutput[1] = named(new OptionButton(QStringLiteral("Binary"), c.Frame2), "opbOutput1",
                            QStringLiteral("Binary"));
+    // An interface made while a button was still being built took it for a
+    // plain QRadioButton; the next one asked for is made for what it is.
+    for (QRadioButton* button : c.opbOutput)
+        QAccessible::deleteAccessibleInterface(
+            QAccessible::uniqueId(QAccessible::queryAccessibleInterface(button)));
     c.opbOutput[0]->setGeometry(P::opbOutput0);
     c.opbOutput[1]->setGeometry(P::opbOutput1);
     c.opbOutput[0]->setChecked(true);

@@ -9,6 +9,7 @@
 #include "testsupport/recordingprompts.h"
 
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -560,6 +561,13 @@ TEST_F(Keyboard, TabReachesBothOptionButtonsAndSpaceSelects) {
     EXPECT_EQ(QApplication::focusWidget(), binary);
     QTest::keyClick(binary, Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget(), c().cmdGenerate);
+    // A screen reader hears option buttons, the selected one checked.
+    for (QRadioButton* button : {hex, binary}) {
+        QAccessibleInterface* heard = QAccessible::queryAccessibleInterface(button);
+        ASSERT_NE(heard, nullptr);
+        EXPECT_EQ(heard->role(), QAccessible::RadioButton);
+        EXPECT_EQ(bool(heard->state().checked), button->isChecked());
+    }
 }
 
 // A colour list works as any list: Alt+Down or Alt+Up opens it, and in the
