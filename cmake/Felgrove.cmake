@@ -11,18 +11,21 @@ function(felgrove_add_program name)
     set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
 endfunction()
 
-# felgrove_add_test(NAME SOURCES ... LIBS ... [ARGS ...])
-# One test executable (GoogleTest or Qt Test), run by ctest on Qt's offscreen
+# felgrove_add_test(NAME SOURCES ... LIBS ... [ARGS ...] [TIMEOUT SECONDS])
+# One GoogleTest program, run by ctest on Qt's offscreen
 # platform. Tests build beside the code they test.
 function(felgrove_add_test name)
     if(NOT BUILD_TESTING)
         return()
     endif()
-    cmake_parse_arguments(T "" "" "SOURCES;LIBS;ARGS" ${ARGN})
+    cmake_parse_arguments(T "" "TIMEOUT" "SOURCES;LIBS;ARGS" ${ARGN})
+    if(NOT T_TIMEOUT)
+        set(T_TIMEOUT 300)
+    endif()
     add_executable(${name} ${T_SOURCES})
     target_link_libraries(${name} PRIVATE ${T_LIBS})
     add_test(NAME ${name} COMMAND ${name} ${T_ARGS})
     set_tests_properties(${name} PROPERTIES
         ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_ACCESSIBILITY=0"
-        TIMEOUT 300)
+        TIMEOUT ${T_TIMEOUT})
 endfunction()
