@@ -5,14 +5,11 @@
 
 namespace nembra {
 
-namespace {} // namespace
-
 prg::Checked<ConversionRequest, ConversionField> checkInputs(const ConversionFields& fields) {
+    if (auto wrong = prg::checkPaths<ConversionField>(fields.input, fields.output))
+        return *wrong;
     using enum ConversionField;
     const auto problem = prg::inputProblem<ConversionField>;
-    if (std::optional<InputProblem> wrong =
-            prg::checkPaths<ConversionField>(fields.input, fields.output))
-        return *wrong;
 
     const ValuesPerRow values = parseValuesPerRow(fields.valuesPerRow);
     if (values.verdict == ValuesPerRow::Verdict::NotNumeric)

@@ -13,11 +13,10 @@ bool isBlank(const QString& text) {
 } // namespace
 
 prg::Checked<ExtractRequest, ExtractField> checkInputs(const ExtractFields& fields) {
+    if (auto wrong = prg::checkPaths<ExtractField>(fields.input, fields.output))
+        return *wrong;
     using enum ExtractField;
     const auto problem = prg::inputProblem<ExtractField>;
-    if (std::optional<InputProblem> wrong =
-            prg::checkPaths<ExtractField>(fields.input, fields.output))
-        return *wrong;
     if (isBlank(fields.start) || isBlank(fields.end))
         return problem("You must specify extract start and end", Start);
     // The addresses are taken as they stand: a blank is not a digit.
