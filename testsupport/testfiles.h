@@ -1,10 +1,11 @@
 #pragma once
 
-// Whole-file helpers for the PRG tools' tests.
+// Whole-file helpers for the tests.
 
 #include <QByteArray>
 #include <QFile>
 #include <QString>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace prg::test {
@@ -23,3 +24,28 @@ inline void writeFile(const QString& path, const QByteArray& bytes) {
 }
 
 } // namespace prg::test
+
+namespace felgrove::test {
+
+// A temporary folder that takes numbered files: write() puts the bytes in a
+// new file named by `pattern` ("%1" is the file's number) and returns its
+// path.
+class ScratchFiles {
+public:
+    explicit ScratchFiles(QString pattern) : m_pattern(std::move(pattern)) {}
+
+    QString write(const QByteArray& bytes) {
+        const QString path = filePath(m_pattern.arg(++m_count));
+        prg::test::writeFile(path, bytes);
+        return path;
+    }
+    QString filePath(const QString& name) const { return m_folder.filePath(name); }
+    QString path() const { return m_folder.path(); }
+
+private:
+    QTemporaryDir m_folder;
+    QString m_pattern;
+    int m_count = 0;
+};
+
+} // namespace felgrove::test

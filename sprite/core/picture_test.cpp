@@ -1,4 +1,5 @@
 #include "sprite/core/picture.h"
+#include "testsupport/testfiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -19,15 +20,8 @@ QByteArray pictureBytes(qint64 size) {
 
 class Loading : public ::testing::Test {
 protected:
-    QString write(const QByteArray& bytes) {
-        const QString path = dir.filePath(QStringLiteral("pic åäö %1.prg").arg(++count));
-        QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-        return path;
-    }
-    QTemporaryDir dir;
-    int count = 0;
+    QString write(const QByteArray& bytes) { return dir.write(bytes); }
+    felgrove::test::ScratchFiles dir{QStringLiteral("pic åäö %1.prg")};
 };
 
 TEST_F(Loading, EveryByteLandsInItsArray) {

@@ -7,6 +7,7 @@
 #include "testsupport/droptest.h"
 #include "testsupport/pixmoth_window_driver.h"
 #include "testsupport/recordingprompts.h"
+#include "testsupport/testfiles.h"
 
 #include <QAbstractItemView>
 #include <QAccessible>
@@ -55,13 +56,7 @@ protected:
         EXPECT_NE(found, nullptr) << name;
         return found;
     }
-    QString write(const QByteArray& bytes) {
-        const QString path = dir.filePath(QStringLiteral("picture %1.prg").arg(++files));
-        QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-        return path;
-    }
+    QString write(const QByteArray& bytes) { return dir.write(bytes); }
     // File > Load with `path` as the dialog's answer.
     void load(const QString& path) {
         prompts.fileAnswers << path;
@@ -77,8 +72,7 @@ protected:
 
     felgrove::RecordingPrompts prompts;
     std::unique_ptr<MainWindow> window = std::make_unique<MainWindow>(prompts);
-    QTemporaryDir dir;
-    int files = 0;
+    felgrove::test::ScratchFiles dir{QStringLiteral("picture %1.prg")};
 };
 
 TEST_F(Window, StartsWithEveryControlInItsPlace) {

@@ -5,6 +5,7 @@
 
 #include "prgtools/common/core/settingsstore.h"
 #include "testsupport/accessiblecheck.h"
+#include "testsupport/conversionreport.h"
 #include "testsupport/recordingprompts.h"
 #include "testsupport/testfaults.h"
 #include "testsupport/testsettings.h"
@@ -485,18 +486,8 @@ TEST_F(Form1Test, OutputFailingAtAnyStageLosesNothing) {
             readPrg();
         }
         // The start notice comes first when the output could be created.
-        ASSERT_FALSE(prompts.messages.empty());
-        EXPECT_LE(prompts.messages.size(), 2u);
-        EXPECT_EQ(prompts.messages.back().icon, PromptIcon::Warning);
-        const QStringList lines = prompts.messages.back().text.split(QLatin1String("\r\n"));
-        ASSERT_EQ(lines.size(), 4);
-        EXPECT_NE(lines[0].toInt(), 0);
-        EXPECT_TRUE(lines[1].contains(stage.out)) << lines[1].toStdString();
-        if (stage.failingSync) {
-            EXPECT_TRUE(lines[1].endsWith(QLatin1String(": Input/output error")));
-        }
-        EXPECT_EQ(lines[3], QLatin1String("Main_cmdConvert_Click"));
-        EXPECT_FALSE(prompts.texts().contains(QStringLiteral("Finished!")));
+        ASSERT_NO_FATAL_FAILURE(
+            prg::test::expectConversionFailureReport(prompts, stage.out, stage.failingSync));
         EXPECT_TRUE(window->isEnabled());
         EXPECT_EQ(QApplication::overrideCursor(), nullptr);
         EXPECT_EQ(contents(input), prg);

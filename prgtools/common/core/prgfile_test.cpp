@@ -1,5 +1,6 @@
 #include "prgtools/common/core/prgfile.h"
 #include "prgtools/common/core/prginput.h"
+#include "testsupport/testfiles.h"
 
 #include <QByteArray>
 #include <QDateTime>
@@ -20,15 +21,8 @@ QString crlf(std::initializer_list<const char*> lines) {
 
 class Inspection : public ::testing::Test {
 protected:
-    QString write(const QByteArray& bytes) {
-        const QString path = dir.filePath(QStringLiteral("f%1.prg").arg(++count));
-        QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-        return path;
-    }
-    QTemporaryDir dir;
-    int count = 0;
+    QString write(const QByteArray& bytes) { return dir.write(bytes); }
+    felgrove::test::ScratchFiles dir{QStringLiteral("f%1.prg")};
 };
 
 TEST_F(Inspection, InfoTextOfTypicalFiles) {
