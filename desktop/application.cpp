@@ -1,6 +1,6 @@
 #include "desktop/application.h"
 
-#include "desktop/maker.h"
+#include "brand/maker.h"
 
 #include <QApplication>
 #include <QIcon>

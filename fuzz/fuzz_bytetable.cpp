@@ -21,7 +21,7 @@ namespace {
 // through, `perRow` to a line, each line a tab, ".byte ", the values as "$"
 // and two upper-case digits joined by ",", and CR LF.
 QByteArray referenceTable(const QByteArray& file, int perRow,
-                          const std::optional<nembra::AddressWindow>& limit, qint64& count,
+                          const std::optional<prg::AddressWindow>& limit, qint64& count,
                           bool& restricted) {
     QByteArray text;
     count = 0;
@@ -53,7 +53,9 @@ QByteArray referenceTable(const QByteArray& file, int perRow,
 }
 
 // The request the window would make, or, when the texts fail a check, one
-// built from them anyway so that every input reaches the conversion.
+// built from them anyway so that every input reaches the conversion: values
+// per row as the text gives them when it is a whole number, whatever its
+// size or sign, and any 16-bit number otherwise.
 nembra::ConversionRequest requestFor(const nembra::ConversionFields& texts) {
     const auto checked = nembra::checkInputs(texts);
     if (const auto* request = std::get_if<nembra::ConversionRequest>(&checked)) {
@@ -66,11 +68,14 @@ nembra::ConversionRequest requestFor(const nembra::ConversionFields& texts) {
     }
     const nembra::InputProblem& failure = std::get<nembra::InputProblem>(checked);
     fuzz::expect(!failure.message.isEmpty(), "a check without a message");
+    bool whole = false;
+    const int values = texts.valuesPerRow.toInt(&whole);
     nembra::ConversionRequest request{texts.input, texts.output,
-                                      1 + fuzz::anyAddress(texts.valuesPerRow) % 32, std::nullopt};
+                                      whole ? values : qint16(fuzz::anyAddress(texts.valuesPerRow)),
+                                      std::nullopt};
     if (texts.limit)
-        request.limit = nembra::AddressWindow{fuzz::anyAddress(texts.limitStart),
-                                              fuzz::anyAddress(texts.limitEnd)};
+        request.limit = prg::AddressWindow{fuzz::anyAddress(texts.limitStart),
+                                           fuzz::anyAddress(texts.limitEnd)};
     return request;
 }
 
@@ -96,6 +101,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     prg::ConversionEvents events;
     events.startRestricted = [&](const QString&) { restrictedNotice = true; };
     const prg::Outcome<qint64> converted = nembra::convertToByteTable(request, events);
+    if (request.valuesPerRow < 1 || request.valuesPerRow > 32) {
+        fuzz::expect(!converted.ok() &&
+                         converted.failure().description ==
+                             QLatin1String("Value per row must be between 1-32") &&
+                         !QFile::exists(output),
+                     "values per row outside 1-32 were not refused");
+        return 0;
+    }
     fuzz::expect(converted.ok(), "the conversion failed");
 
     qint64 count = 0;

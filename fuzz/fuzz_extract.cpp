@@ -96,10 +96,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     slivra::ExtractRequest request;
     request.input = input;
     request.output = output;
-    request.start = prg::Kontrollera4HEX(texts[0]) ? *prg::HexToDec(texts[0], slivra::kProgram)
-                                                   : fuzz::anyAddress(texts[0]);
-    request.end = prg::Kontrollera4HEX(texts[1]) ? *prg::HexToDec(texts[1], slivra::kProgram)
-                                                 : fuzz::anyAddress(texts[1]);
+    request.window = {prg::fourDigitAddress(texts[0]).value_or(fuzz::anyAddress(texts[0])),
+                      prg::fourDigitAddress(texts[1]).value_or(fuzz::anyAddress(texts[1]))};
     request.includeLocation = texts[3] == QLatin1String("1");
     request.newLocation = texts[2];
 
@@ -107,7 +105,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     prg::ConversionEvents hooks;
     hooks.startRestricted = [&](const QString& load) { restrictions << load; };
     const prg::Outcome<qint64> written = slivra::extractRange(request, hooks);
-    const Reference expected = reference(fields.file, request.start, request.end,
+    const Reference expected = reference(fields.file, request.window.start, request.window.end,
                                          request.includeLocation, request.newLocation);
     if (expected.refused) {
         fuzz::expect(!written.ok() && !QFile::exists(output), "a bad new location was used");

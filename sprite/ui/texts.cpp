@@ -1,6 +1,6 @@
 #include "sprite/ui/texts.h"
 
-#include "desktop/maker.h"
+#include "brand/maker.h"
 
 #include <QDir>
 

@@ -15,19 +15,20 @@ prg::Checked<ConversionRequest, ConversionField> checkInputs(const ConversionFie
     if (values.verdict == ValuesPerRow::Verdict::NotNumeric)
         return problem("Values per row must be numeric", Values);
     if (values.verdict == ValuesPerRow::Verdict::OutOfRange)
-        return problem("Value per row must be between 1-32", Values);
+        return problem(kValuesOutOfRange, Values);
 
     ConversionRequest request{fields.input, fields.output, values.value, std::nullopt};
     if (!fields.limit)
         return request;
     if (fields.limitStart.trimmed().isEmpty() || fields.limitEnd.trimmed().isEmpty())
         return problem("You must specify limit start and end", LimitStart);
-    if (!prg::Kontrollera4HEX(fields.limitStart))
+    const std::optional<int> start = prg::fourDigitAddress(fields.limitStart);
+    if (!start)
         return problem("Invalid limit start address", LimitStart);
-    if (!prg::Kontrollera4HEX(fields.limitEnd))
+    const std::optional<int> end = prg::fourDigitAddress(fields.limitEnd);
+    if (!end)
         return problem("Invalid limit end address", LimitEnd);
-    request.limit =
-        AddressWindow{prg::checkedAddress(fields.limitStart), prg::checkedAddress(fields.limitEnd)};
+    request.limit = prg::AddressWindow{*start, *end};
     return request;
 }
 

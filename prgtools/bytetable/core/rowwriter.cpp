@@ -1,5 +1,6 @@
 #include "prgtools/bytetable/core/rowwriter.h"
 
+#include "prgtools/bytetable/core/valuesperrow.h"
 #include "prgtools/common/core/outputfile.h"
 
 #include <algorithm>
@@ -17,7 +18,7 @@ constexpr char kLineStart[8] = {'\t', '.', 'b', 'y', 't', 'e', ' ', '$'};
 constexpr qsizetype kLineStartSize = 7; // the "$" is written again by the first value
 constexpr qsizetype kValueSize = 4;     // "$XX,"
 // The longest line, plus the one byte that copying the line start overruns.
-constexpr qsizetype kLongestLine = kLineStartSize + 32 * kValueSize + 1 + 1;
+constexpr qsizetype kLongestLine = kLineStartSize + kMostValuesPerRow * kValueSize + 1 + 1;
 
 // "$XX," for every byte value, as four bytes ready to copy.
 constexpr std::array<std::array<char, 4>, 256> makeValueTable() {

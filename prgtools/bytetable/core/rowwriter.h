@@ -20,6 +20,7 @@ namespace nembra {
 // does not depend on the amount of data.
 class RowWriter {
 public:
+    // 1 <= valuesPerRow <= kMostValuesPerRow: the buffer holds no longer line.
     RowWriter(prg::OutputFile& file, int valuesPerRow);
 
     prg::Status put(const unsigned char* data, qsizetype count);

@@ -4,8 +4,6 @@ namespace nembra {
 
 namespace {
 
-constexpr int kMostValues = 32;
-
 bool isDigit(QChar c) {
     return c >= QLatin1Char('0') && c <= QLatin1Char('9');
 }
@@ -68,7 +66,7 @@ ValuesPerRow parseValuesPerRow(const QString& typed) {
     const int rounded =
         roundHalfEven(whole.isEmpty() ? 0 : whole.toInt(),
                       QStringView(text).mid(fractionStart, fractionEnd - fractionStart));
-    if (negative || rounded < 1 || rounded > kMostValues)
+    if (negative || rounded < 1 || rounded > kMostValuesPerRow)
         return outOfRange();
     return {ValuesPerRow::Verdict::Valid, rounded};
 }

@@ -1,13 +1,22 @@
 #include "prgtools/common/core/conversion.h"
 
-#include "prgtools/common/core/hex.h"
-#include "prgtools/common/core/outputfile.h"
 #include "prgtools/common/core/paths.h"
-#include "prgtools/common/core/prginput.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <vector>
 
 namespace prg {
+
+namespace {
+
+// Large blocks keep the number of reads small; the memory used stays the
+// same whatever the size of the file.
+constexpr qint64 kBlockSize = 256 * 1024;
+
+constexpr char kSameFile[] = "Output file must not be the input file";
+
+} // namespace
 
 std::optional<InputProblem<PathField>> checkPathTexts(const QString& input, const QString& output) {
     const auto problem = inputProblem<PathField>;
@@ -19,34 +28,72 @@ std::optional<InputProblem<PathField>> checkPathTexts(const QString& input, cons
         return problem("Output filename is missing", PathField::Output);
     // Replacing the output would destroy the input before it was read.
     if (isSameFile(input, output))
-        return problem("Output file must not be the input file", PathField::Output);
+        return problem(kSameFile, PathField::Output);
     return std::nullopt;
 }
 
-int checkedAddress(const QString& text) {
-    return HexToDec(text, QString()).value();
-}
+Conversion::Conversion(const QString& input, const QString& output, const QString& source)
+    : m_inputPath(input), m_outputPath(output), m_source(source), m_input(input, source),
+      m_output(output, source) {}
 
-Status refuseSameFile(const QString& input, const QString& output, const QString& source) {
-    if (!isSameFile(input, output))
-        return std::nullopt;
-    return Failure{EINVAL, QStringLiteral("Output file must not be the input file"), source};
-}
-
-Outcome<qint64> runConversion(PrgInput& input, OutputFile& output, const ConversionEvents& events,
-                              const std::function<Outcome<qint64>()>& body) {
-    if (Status status = input.open())
+Outcome<qint64> Conversion::run(std::optional<AddressWindow> window,
+                                const ConversionEvents& events, DataSink& sink) {
+    if (isSameFile(m_inputPath, m_outputPath))
+        return Failure{EINVAL, QString::fromLatin1(kSameFile), m_source};
+    if (Status status = m_input.open())
         return *status;
-    if (Status status = output.open())
+    if (Status status = m_output.open())
         return *status;
     if (events.converting)
         events.converting();
-    const Outcome<qint64> done = body();
+    if (Status status = readData(window, events, sink))
+        return *status;
+    const Outcome<qint64> done = sink.finish();
     if (!done)
         return done;
-    if (Status status = output.commit())
+    if (Status status = m_output.commit())
         return *status;
     return done;
+}
+
+Status Conversion::readData(std::optional<AddressWindow> window, const ConversionEvents& events,
+                            DataSink& sink) {
+    std::vector<char> block(kBlockSize);
+    Outcome<qint64> got = m_input.read(block.data(), kBlockSize);
+    if (!got)
+        return got.failure();
+    // Without a data byte there is nothing to take, and no start to move.
+    if (*got <= 2)
+        return std::nullopt;
+    const quint8 low = quint8(block[0]);
+    const quint8 high = quint8(block[1]);
+    const int loadAddress = low | (high << 8);
+    if (window && restrictStart(*window, loadAddress) && events.startRestricted)
+        events.startRestricted(loadAddressText(low, high));
+    if (Status status = sink.begin())
+        return status;
+    const DataSpan span = KollaLimit(loadAddress, window);
+    qint64 at = 0; // the file offset of block[0]
+    while (*got > 0) {
+        const qint64 from = std::max(at, span.first);
+        const qint64 to = std::min(at + *got, span.stop);
+        if (from < to) {
+            if (Status status = sink.take(block.data() + (from - at), to - from))
+                return status;
+        }
+        at += *got;
+        if (at >= span.stop || at >= m_input.size())
+            break;
+        if (at < span.first) { // what lies before the window is not read
+            if (Status status = m_input.seek(span.first))
+                return status;
+            at = span.first;
+        }
+        got = m_input.read(block.data(), kBlockSize);
+        if (!got)
+            return got.failure();
+    }
+    return std::nullopt;
 }
 
 } // namespace prg

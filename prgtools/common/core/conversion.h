@@ -1,6 +1,9 @@
 #pragma once
 
 #include "prgtools/common/core/failure.h"
+#include "prgtools/common/core/outputfile.h"
+#include "prgtools/common/core/prgfile.h"
+#include "prgtools/common/core/prginput.h"
 
 #include <QString>
 #include <QtGlobal>
@@ -10,9 +13,6 @@
 #include <variant>
 
 namespace prg {
-
-class OutputFile;
-class PrgInput;
 
 // What a window hears of a conversion while it runs.
 struct ConversionEvents {
@@ -35,10 +35,6 @@ template <typename Field> InputProblem<Field> inputProblem(const char* message, 
     return {QString::fromLatin1(message), field};
 }
 
-// The C64 address a text that passed Kontrollera4HEX gives: four digits are
-// always a number.
-int checkedAddress(const QString& text);
-
 // What the input checks give: the request they allow, or the first problem.
 template <typename Request, typename Field>
 using Checked = std::variant<Request, InputProblem<Field>>;
@@ -59,15 +55,47 @@ std::optional<InputProblem<Field>> checkPaths(const QString& input, const QStrin
                                wrong->field == PathField::Input ? Field::Input : Field::Output};
 }
 
-// Refuses an output that names the input, however spelt: writing it would
-// destroy the PRG before it was read.
-Status refuseSameFile(const QString& input, const QString& output, const QString& source);
+// What a conversion makes of the data bytes it is given, in file order.
+class DataSink {
+public:
+    virtual ~DataSink() = default;
+    // The file holds a data byte: called once, before the first take().
+    virtual Status begin() { return std::nullopt; }
+    // The next run of data bytes that the window lets through.
+    virtual Status take(const char* data, qint64 count) = 0;
+    // Every byte has been given: what the conversion reports it did.
+    virtual Outcome<qint64> finish() = 0;
+};
 
-// The frame of one conversion: opens the input and the output, tells
-// `events` that the conversion proper starts, runs `body` and commits the
-// output only when `body` succeeded. After a failure an existing output file
-// is left as it was. Returns what `body` returned.
-Outcome<qint64> runConversion(PrgInput& input, OutputFile& output, const ConversionEvents& events,
-                              const std::function<Outcome<qint64>()>& body);
+// One conversion of the PRG file `input` into the file `output`. The output
+// is written as OutputFile promises.
+class Conversion {
+public:
+    Conversion(const QString& input, const QString& output, const QString& source);
+
+    // Where the sink writes.
+    OutputFile& output() { return m_output; }
+
+    // Refuses an output that names the input, however spelt: writing it
+    // would destroy the PRG before it was read. Then opens both files, tells
+    // `events` that the conversion proper starts, and gives `sink` the data
+    // bytes that lie in `window` (every data byte without one), after the
+    // start restriction, which `events` hears of. The input is read in
+    // blocks, past what lies before the window and never beyond its end, so
+    // memory use does not depend on the file's size. The output is committed
+    // only when everything succeeded. Returns what the sink's finish() gives.
+    Outcome<qint64> run(std::optional<AddressWindow> window, const ConversionEvents& events,
+                        DataSink& sink);
+
+private:
+    Status readData(std::optional<AddressWindow> window, const ConversionEvents& events,
+                    DataSink& sink);
+
+    QString m_inputPath;
+    QString m_outputPath;
+    QString m_source;
+    PrgInput m_input;
+    OutputFile m_output;
+};
 
 } // namespace prg

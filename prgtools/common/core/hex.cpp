@@ -30,6 +30,15 @@ bool Kontrollera4HEX(const QString& text) {
     return true;
 }
 
+std::optional<int> fourDigitAddress(const QString& text) {
+    if (!Kontrollera4HEX(text))
+        return std::nullopt;
+    const Outcome<qint32> address = HexToDec(text, QString());
+    if (!address)
+        return std::nullopt;
+    return *address;
+}
+
 Outcome<qint32> HexToDec(const QString& text, const QString& source) {
     qint64 value = 0;
     for (QChar c : text) {

@@ -5,11 +5,16 @@
 #include <QString>
 #include <QtGlobal>
 
+#include <optional>
+
 namespace prg {
 
 // True when `text` is exactly four of the characters 0-9 a-f. Upper-case
 // letters are refused: addresses are typed in lower case.
 bool Kontrollera4HEX(const QString& text);
+
+// The C64 address of a text that passes Kontrollera4HEX; nothing otherwise.
+std::optional<int> fourDigitAddress(const QString& text);
 
 // The number a hexadecimal text denotes, either letter case; the empty text
 // is 0. Four digits always read as unsigned (ffff is 65535). A text that is

@@ -4,19 +4,17 @@
 
 namespace {
 
-struct FourHexCase {
-    const char* text;
-    bool valid;
-};
-
+// An address is typed as exactly four lower-case digits.
 TEST(Kontrollera4HEX, AcceptsExactlyFourLowerCaseDigits) {
-    const FourHexCase cases[] = {
-        {"c000", true},  {"0801", true},  {"ffff", true},   {"0000", true},
-        {"C000", false}, {"801", false},  {"08010", false}, {"", false},
-        {"12 4", false}, {"g000", false}, {" c00", false},  {"0x80", false},
+    const std::pair<const char*, int> cases[] = {
+        {"c000", 0xc000}, {"0801", 0x0801}, {"ffff", 0xffff}, {"0000", 0},
+        {"C000", -1},     {"801", -1},      {"08010", -1},    {"", -1},
+        {"12 4", -1},     {"g000", -1},     {" c00", -1},     {"0x80", -1},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(prg::Kontrollera4HEX(QString::fromUtf8(c.text)), c.valid) << c.text;
+    for (const auto& [text, address] : cases) {
+        EXPECT_EQ(prg::Kontrollera4HEX(QString::fromUtf8(text)), address >= 0) << text;
+        EXPECT_EQ(prg::fourDigitAddress(QString::fromUtf8(text)).value_or(-1), address) << text;
+    }
 }
 
 struct HexCase {

@@ -5,6 +5,9 @@
 
 #include <QStringList>
 
+#include <algorithm>
+#include <cerrno>
+
 namespace prg {
 
 QString loadAddressText(quint8 low, quint8 high) {
@@ -40,6 +43,30 @@ QString prgInfoText(const PrgHeader& header) {
 QString AnalyseraPRG(const QString& path) {
     const std::optional<PrgHeader> header = inspectPrg(path);
     return header ? prgInfoText(*header) : QStringLiteral("N/A");
+}
+
+bool restrictStart(AddressWindow& window, int loadAddress) {
+    if (window.start >= loadAddress)
+        return false;
+    window.start = loadAddress;
+    return true;
+}
+
+DataSpan KollaLimit(int loadAddress, const std::optional<AddressWindow>& window) {
+    if (!window || loadAddress == 0)
+        return {};
+    const qint64 first = std::max<qint64>(2, qint64(window->start) - loadAddress + 2);
+    return {first, std::max(first, qint64(window->end) - loadAddress + 3)};
+}
+
+Outcome<LocationBytes> newLocationBytes(const QString& text, const QString& source) {
+    const Failure refused{EINVAL, QStringLiteral("Invalid new location address"), source};
+    if (text.isEmpty() || text.size() > 4)
+        return refused;
+    const Outcome<qint32> address = HexToDec(text, source);
+    if (!address)
+        return refused;
+    return LocationBytes{quint8(*address & 0xff), quint8(*address >> 8)};
 }
 
 } // namespace prg

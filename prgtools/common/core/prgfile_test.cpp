@@ -1,77 +1,60 @@
 #include "prgtools/common/core/prgfile.h"
-#include "prgtools/common/core/prginput.h"
 #include "testsupport/testfiles.h"
 
 #include <QByteArray>
 #include <QDateTime>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
 
-QString crlf(std::initializer_list<const char*> lines) {
-    QStringList list;
-    for (const char* line : lines)
-        list << QString::fromUtf8(line);
-    return list.join(QLatin1String("\r\n"));
+QByteArray prg(const char* location, int dataBytes) {
+    return QByteArray(location, 2) + QByteArray(dataBytes, 'x');
 }
 
-class Inspection : public ::testing::Test {
-protected:
-    QString write(const QByteArray& bytes) { return dir.write(bytes); }
+TEST(Inspection, InfoTextOrNA) {
     felgrove::test::ScratchFiles dir{QStringLiteral("f%1.prg")};
-};
-
-TEST_F(Inspection, InfoTextOfTypicalFiles) {
-    struct Case {
-        QByteArray bytes;
-        QString text;
+    const struct {
+        QString path;
+        const char* text; // the four lines, "|" for CR LF
+    } cases[] = {
+        {dir.write(prg("\x01\x08", 8)), "File size: 10 bytes|Data: 8 ($8)|"
+                                        "Assumed load address: $0801|"
+                                        "Assumed memory location: $0801 - $809"},
+        {dir.write(prg("\x00\xc0", 0)), "File size: 2 bytes|Data: 0 ($0)|"
+                                        "Assumed load address: $C000|"
+                                        "Assumed memory location: $C000 - $C000"},
+        {dir.write(prg("\x00\xc0", 1024)), "File size: 1026 bytes|Data: 1024 ($400)|"
+                                           "Assumed load address: $C000|"
+                                           "Assumed memory location: $C000 - $C400"},
+        {dir.write(prg("\xf0\xff", 100)), "File size: 102 bytes|Data: 100 ($64)|"
+                                          "Assumed load address: $FFF0|"
+                                          "Assumed memory location: $FFF0 - $10054"},
+        {dir.write(prg("\x00\x60", 8000)), "File size: 8002 bytes|Data: 8000 ($1F40)|"
+                                           "Assumed load address: $6000|"
+                                           "Assumed memory location: $6000 - $7F40"},
+        {dir.write(QByteArray()), "N/A"},
+        {dir.write(QByteArray(1, '\x01')), "N/A"},
+        {dir.filePath(QStringLiteral("missing.prg")), "N/A"},
+        {dir.filePath(QStringLiteral("no/such/folder/x.prg")), "N/A"},
+        {dir.path(), "N/A"},
+        {QString(), "N/A"},
+        {QString::fromLatin1("bad\0name", 8), "N/A"},
     };
-    QByteArray pastFfff("\xf0\xff", 2);
-    pastFfff.append(100, '\0');
-    QByteArray bitmap("\x00\x60", 2);
-    bitmap.append(8000, '\x55');
-    const Case cases[] = {
-        {QByteArray("\x01\x08", 2) + QByteArray(8, 'x'),
-         crlf({"File size: 10 bytes", "Data: 8 ($8)", "Assumed load address: $0801",
-               "Assumed memory location: $0801 - $809"})},
-        {QByteArray("\x00\xc0", 2),
-         crlf({"File size: 2 bytes", "Data: 0 ($0)", "Assumed load address: $C000",
-               "Assumed memory location: $C000 - $C000"})},
-        {QByteArray("\x00\xc0", 2) + QByteArray(1024, 'x'),
-         crlf({"File size: 1026 bytes", "Data: 1024 ($400)", "Assumed load address: $C000",
-               "Assumed memory location: $C000 - $C400"})},
-        {pastFfff, crlf({"File size: 102 bytes", "Data: 100 ($64)", "Assumed load address: $FFF0",
-                         "Assumed memory location: $FFF0 - $10054"})},
-        {bitmap, crlf({"File size: 8002 bytes", "Data: 8000 ($1F40)", "Assumed load address: $6000",
-                       "Assumed memory location: $6000 - $7F40"})},
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(prg::AnalyseraPRG(write(c.bytes)), c.text);
+    for (const auto& c : cases)
+        EXPECT_EQ(prg::AnalyseraPRG(c.path),
+                  QString::fromLatin1(c.text).replace(QLatin1Char('|'), QLatin1String("\r\n")))
+            << c.path.toStdString();
 }
 
-TEST_F(Inspection, NotAnInspectablePrgShowsNA) {
-    const QString na = QStringLiteral("N/A");
-    EXPECT_EQ(prg::AnalyseraPRG(write(QByteArray())), na);
-    EXPECT_EQ(prg::AnalyseraPRG(write(QByteArray(1, '\x01'))), na);
-    EXPECT_EQ(prg::AnalyseraPRG(dir.filePath(QStringLiteral("missing.prg"))), na);
-    EXPECT_EQ(prg::AnalyseraPRG(dir.filePath(QStringLiteral("no/such/folder/x.prg"))), na);
-    EXPECT_EQ(prg::AnalyseraPRG(dir.path()), na);
-    EXPECT_EQ(prg::AnalyseraPRG(QString()), na);
-    EXPECT_EQ(prg::AnalyseraPRG(QString::fromLatin1("bad\0name", 8)), na);
-}
-
-TEST_F(Inspection, LeavesTheFileAsItWas) {
+TEST(Inspection, LeavesTheFileAsItWas) {
+    felgrove::test::ScratchFiles dir{QStringLiteral("f%1.prg")};
     const QByteArray bytes("\x01\x08\x60", 3);
-    const QString path = write(bytes);
+    const QString path = dir.write(bytes);
     const QDateTime before = QFileInfo(path).lastModified();
     prg::AnalyseraPRG(path);
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), bytes);
+    EXPECT_EQ(prg::test::contents(path), bytes);
     EXPECT_EQ(QFileInfo(path).lastModified(), before);
     // Naming a file that is not there does not create it.
     const QString missing = dir.filePath(QStringLiteral("new.prg"));
@@ -79,35 +62,53 @@ TEST_F(Inspection, LeavesTheFileAsItWas) {
     EXPECT_FALSE(QFile::exists(missing));
 }
 
-TEST(PrgHeader, SizesPastTwoGigabytesAreNotTruncated) {
-    const prg::PrgHeader header{3221225472LL, 0x00, 0x00};
-    EXPECT_TRUE(prg::prgInfoText(header).startsWith(QLatin1String("File size: 3221225472 bytes")));
-}
-
 // The offsets of the data bytes in an address window, inclusive at both
 // ends; the byte at offset p lies at load address + p - 2.
-TEST(DataSpan, InclusiveAtBothEnds) {
+TEST(KollaLimit, GivesTheOffsetsOfTheWindow) {
+    constexpr qint64 kAll = prg::DataSpan{}.stop;
     const struct {
         int load;
-        qint64 start;
-        qint64 end;
+        std::optional<prg::AddressWindow> window;
         qint64 first;
         qint64 stop;
     } cases[] = {
-        {0x5800, 0x5802, 0x5805, 4, 8},  // $5802..$5805
-        {0x5800, 0x5000, 0x5801, 2, 4},  // a start before the data begins at it
-        {0x5800, 0x5805, 0x5802, 7, 7},  // start after end: nothing
-        {0x5800, 0x5800, 0x57ff, 2, 2},  // end before the load address: nothing
-        {0xfff0, 0xfff0, 0xffff, 2, 18}, // data past $FFFF lies past any end
+        {0x5800, prg::AddressWindow{0x5802, 0x5805}, 4, 8},
+        {0x5800, prg::AddressWindow{0x5000, 0x5801}, 2, 4},  // starts at the data
+        {0x5800, prg::AddressWindow{0x5805, 0x5802}, 7, 7},  // start after end: nothing
+        {0x5800, prg::AddressWindow{0x5800, 0x57ff}, 2, 2},  // end before the data
+        {0xfff0, prg::AddressWindow{0xfff0, 0xffff}, 2, 18}, // past $FFFF: past any end
+        {0x0000, prg::AddressWindow{0x1000, 0x1000}, 2, kAll},
+        {0x5800, std::nullopt, 2, kAll},
     };
     for (const auto& c : cases) {
-        const prg::DataSpan span = prg::dataSpan(c.load, c.start, c.end);
-        EXPECT_EQ(span.first, c.first) << c.load << " " << c.start;
-        EXPECT_EQ(span.stop, c.stop) << c.load << " " << c.start;
+        const prg::DataSpan span = prg::KollaLimit(c.load, c.window);
+        EXPECT_EQ(span.first, c.first) << c.load << " " << (c.window ? c.window->start : -1);
+        EXPECT_EQ(span.stop, c.stop) << c.load << " " << (c.window ? c.window->start : -1);
     }
-    // A PRG loading at $0000 is taken whole, whatever the window.
-    EXPECT_EQ(prg::dataSpan(0, 0x1000, 0x1000).first, 2);
-    EXPECT_EQ(prg::dataSpan(0, 0x1000, 0x1000).stop, prg::DataSpan{}.stop);
+}
+
+TEST(NewLocationBytes, ReadOneToFourHexDigitsAsANumber) {
+    const struct {
+        const char* text;
+        int low; // -1: refused
+        int high;
+    } cases[] = {{"5800", 0x00, 0x58}, {"801", 0x01, 0x08},  {"5", 0x05, 0x00},
+                 {"ffff", 0xff, 0xff}, {"FfeE", 0xee, 0xff}, {"0000", 0x00, 0x00},
+                 {"", -1, 0},          {"zz", -1, 0},        {"10000", -1, 0},
+                 {" 5", -1, 0},        {"5 ", -1, 0},        {"-1", -1, 0},
+                 {"0x1", -1, 0},       {"$801", -1, 0}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        const auto bytes = prg::newLocationBytes(QString::fromLatin1(c.text), QStringLiteral("S"));
+        ASSERT_EQ(bytes.ok(), c.low >= 0);
+        if (!bytes) {
+            EXPECT_EQ(bytes.failure().description, QLatin1String("Invalid new location address"));
+            EXPECT_EQ(bytes.failure().source, QLatin1String("S"));
+            continue;
+        }
+        EXPECT_EQ((*bytes).low, c.low);
+        EXPECT_EQ((*bytes).high, c.high);
+    }
 }
 
 } // namespace

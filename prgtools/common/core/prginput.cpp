@@ -31,13 +31,6 @@ Failure refusalFailure(int error, const QString& path, const QString& source) {
 
 } // namespace
 
-DataSpan dataSpan(int loadAddress, qint64 start, qint64 end) {
-    if (loadAddress == 0)
-        return {};
-    const qint64 first = std::max<qint64>(2, start - loadAddress + 2);
-    return {first, std::max(first, end - loadAddress + 3)};
-}
-
 Status checkInputFile(const QString& path, const QString& source) {
     struct stat info;
     if (path.isEmpty())

@@ -5,20 +5,7 @@
 #include <QString>
 #include <QtGlobal>
 
-#include <limits>
-
 namespace prg {
-
-// The file offsets first <= p < stop whose data bytes lie at the C64
-// addresses start..end (both inclusive) of a PRG with this load address;
-// the byte at offset p lies at loadAddress + p - 2. A PRG that loads at
-// $0000 is taken whole. `stop` may lie beyond the file and is never below
-// `first`.
-struct DataSpan {
-    qint64 first = 2;
-    qint64 stop = std::numeric_limits<qint64>::max();
-};
-DataSpan dataSpan(int loadAddress, qint64 start, qint64 end);
 
 // Refuses, by the system's own reason, a path that is not an existing
 // ordinary file: "No such file or directory", "Is a directory", "File name

@@ -1,6 +1,6 @@
 #include "prgtools/common/core/settingsstore.h"
 
-#include "desktop/maker.h"
+#include "brand/maker.h"
 
 #include <QSettings>
 

@@ -1,7 +1,6 @@
 #include "prgtools/extractor/core/extraction.h"
-#include "testsupport/testfiles.h"
-
 #include "testsupport/testfaults.h"
+#include "testsupport/testfiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -10,7 +9,6 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
-#include <optional>
 #include <random>
 
 #include <sys/stat.h>
@@ -30,10 +28,7 @@ QByteArray prg(int loadAddress, int dataBytes) {
     return bytes;
 }
 
-// The data bytes of `file` from file offset `from` on, `count` of them.
-QByteArray data(const QByteArray& file, int from, int count) {
-    return file.mid(from, count);
-}
+const QByteArray kOldOutput("old output");
 
 struct Extracted {
     prg::Outcome<qint64> result = prg::Failure{};
@@ -46,30 +41,30 @@ protected:
     QTemporaryDir dir;
     QString in() const { return dir.filePath(QStringLiteral("in.prg")); }
     QString out() const { return dir.filePath(QStringLiteral("out.bin")); }
+    QStringList files() const { return QDir(dir.path()).entryList(QDir::Files | QDir::Hidden); }
 
-    Extracted extract(int start, int end, bool location = false, const QString& newLocation = {},
-                      const QString& output = {}) {
+    // Runs one extraction; once both files are open, the input is resized to
+    // `resizeTo` bytes when that is 0 or more, and removed at -2.
+    Extracted extract(int start, int end, bool location = false, const char* newLocation = "",
+                      const QString& output = {}, qint64 resizeTo = -1) {
         Extracted run;
         prg::ConversionEvents hooks;
-        hooks.converting = [&run] { ++run.convertingCalls; };
+        hooks.converting = [&] {
+            ++run.convertingCalls;
+            if (resizeTo >= 0)
+                QFile::resize(in(), resizeTo);
+            if (resizeTo == -2)
+                QFile::remove(in());
+        };
         hooks.startRestricted = [&run](const QString& load) { run.restrictions << load; };
-        const slivra::ExtractRequest request{
-            in(), output.isEmpty() ? out() : output, start, end, location, newLocation};
+        const slivra::ExtractRequest request{in(),
+                                             output.isEmpty() ? out() : output,
+                                             {start, end},
+                                             location,
+                                             QString::fromLatin1(newLocation)};
         run.result = slivra::extractRange(request, hooks);
         return run;
     }
-};
-
-struct RangeCase {
-    const char* name;
-    QByteArray input;
-    int start;
-    int end;
-    bool location;
-    const char* newLocation;
-    QByteArray expected;
-    qint64 count;
-    const char* restrictedTo; // nullptr: no restriction notice
 };
 
 const QByteArray kBitmap = prg(0x5800, 10);    // $5800-$5809
@@ -77,75 +72,52 @@ const QByteArray kKernal = prg(0xc000, 10);    // a load address with letters
 const QByteArray kBlock = prg(0x0801, 1024);   // a file of 1026 bytes
 const QByteArray kZeroLoad = prg(0x0000, 300); // loads at $0000
 const QByteArray kPastTop = prg(0xfff0, 100);  // runs past $FFFF
-const QByteArray kLocation6000 = QByteArray("\x00\x60", 2);
+const QByteArray k6000("\x00\x60", 2);
 
-const RangeCase kRangeCases[] = {
-    {"middle of the data", kBitmap, 0x5802, 0x5805, false, "", data(kBitmap, 4, 4), 4, nullptr},
-    {"all data behind new location bytes", kBitmap, 0x5800, 0x5809, true, "6000",
-     kLocation6000 + data(kBitmap, 2, 10), 10, nullptr},
-    {"start before the load address", kBitmap, 0x5000, 0x5809, false, "", data(kBitmap, 2, 10), 10,
-     "5800"},
-    {"restriction names upper-case digits", kKernal, 0x0801, 0xc001, false, "", data(kKernal, 2, 2),
-     2, "C000"},
-    {"end beyond the data", kBitmap, 0x5805, 0xffff, false, "", data(kBitmap, 7, 5), 5, nullptr},
-    {"one byte window at each edge", kBitmap, 0x5809, 0x5809, false, "", data(kBitmap, 11, 1), 1,
-     nullptr},
-    {"start after end", kBitmap, 0x5805, 0x5802, true, "1234", QByteArray("\x34\x12", 2), 0,
-     nullptr},
-    {"end before the load address", kBitmap, 0x5800, 0x57ff, true, "6000", kLocation6000, 0,
-     nullptr},
-    {"load address $0000 takes everything", kZeroLoad, 0xffff, 0x0000, false, "",
-     data(kZeroLoad, 2, 300), 300, nullptr},
-    {"1026 bytes, end past the data", kBlock, 0x0801, 0xffff, false, "", data(kBlock, 2, 1024),
-     1024, nullptr},
-    {"data past $FFFF stops at ffff", kPastTop, 0xfff0, 0xffff, false, "", data(kPastTop, 2, 16),
-     16, nullptr},
-    {"two bytes: empty even with location",
-     prg(0xc000, 0),
-     0x0000,
-     0xffff,
-     true,
-     "6000",
-     {},
-     0,
-     nullptr},
-    {"one byte", QByteArray("\x01", 1), 0x0000, 0xffff, true, "6000", {}, 0, nullptr},
-    {"empty file", QByteArray(), 0x0000, 0xffff, true, "6000", {}, 0, nullptr},
-    {"new location of three digits", kBitmap, 0x5800, 0x5800, true, "801",
-     QByteArray("\x01\x08", 2) + data(kBitmap, 2, 1), 1, nullptr},
-    {"new location of one digit", kBitmap, 0x5800, 0x5800, true, "5",
-     QByteArray("\x05\x00", 2) + data(kBitmap, 2, 1), 1, nullptr},
-    {"new location not used without location bytes", kBitmap, 0x5800, 0x5800, false, "zz",
-     data(kBitmap, 2, 1), 1, nullptr},
-    {"upper-case new location", kBitmap, 0x5800, 0x5800, true, "C0DE",
-     QByteArray("\xde\xc0", 2) + data(kBitmap, 2, 1), 1, nullptr},
+const struct {
+    const char* name;
+    QByteArray input;
+    int start;
+    int end;
+    bool location;
+    const char* newLocation;
+    QByteArray expected;
+    const char* restrictedTo; // "": no restriction notice
+} kRangeCases[] = {
+    {"middle of the data", kBitmap, 0x5802, 0x5805, false, "", kBitmap.mid(4, 4), ""},
+    {"behind new location bytes", kBitmap, 0x5800, 0x5809, true, "6000", k6000 + kBitmap.mid(2),
+     ""},
+    {"start before the load address", kBitmap, 0x5000, 0x5809, false, "", kBitmap.mid(2), "5800"},
+    {"restriction in upper case", kKernal, 0x0801, 0xc001, false, "", kKernal.mid(2, 2), "C000"},
+    {"end beyond the data", kBitmap, 0x5805, 0xffff, false, "", kBitmap.mid(7), ""},
+    {"one byte at the edge", kBitmap, 0x5809, 0x5809, false, "", kBitmap.mid(11), ""},
+    {"start after end", kBitmap, 0x5805, 0x5802, true, "1234", "\x34\x12", ""},
+    {"end before the load address", kBitmap, 0x5800, 0x57ff, true, "6000", k6000, ""},
+    {"load address $0000", kZeroLoad, 0xffff, 0x0000, false, "", kZeroLoad.mid(2), ""},
+    {"1026 bytes", kBlock, 0x0801, 0xffff, false, "", kBlock.mid(2), ""},
+    {"nothing past $FFFF", kPastTop, 0xfff0, 0xffff, false, "", kPastTop.mid(2, 16), ""},
+    {"no data byte: no location", prg(0xc000, 0), 0x0000, 0xffff, true, "6000", "", ""},
+    {"one byte", QByteArray("\x01", 1), 0x0000, 0xffff, true, "6000", "", ""},
+    {"empty file", QByteArray(), 0x0000, 0xffff, true, "6000", "", ""},
+    {"location of three digits", kBitmap, 0x5800, 0x5800, true, "801",
+     QByteArray("\x01\x08") + kBitmap.mid(2, 1), ""},
+    {"location unused when off", kBitmap, 0x5800, 0x5800, false, "zz", kBitmap.mid(2, 1), ""},
 };
 
+// Each extraction replaces the old output.
 TEST_F(Extract, WritesTheBytesOfTheAddressWindow) {
-    for (const RangeCase& c : kRangeCases) {
+    for (const auto& c : kRangeCases) {
         SCOPED_TRACE(c.name);
         writeFile(in(), c.input);
-        const Extracted run =
-            extract(c.start, c.end, c.location, QString::fromLatin1(c.newLocation));
+        writeFile(out(), kOldOutput);
+        const Extracted run = extract(c.start, c.end, c.location, c.newLocation);
         ASSERT_TRUE(run.result.ok()) << run.result.failure().description.toStdString();
-        EXPECT_EQ(*run.result, c.count);
+        EXPECT_EQ(*run.result, contents(out()).size() - (c.location && c.input.size() > 2) * 2);
         EXPECT_EQ(contents(out()).toHex(' '), c.expected.toHex(' '));
-        EXPECT_EQ(run.restrictions, c.restrictedTo
-                                        ? QStringList{QString::fromLatin1(c.restrictedTo)}
-                                        : QStringList{});
+        EXPECT_EQ(run.restrictions.join(QString()), QLatin1String(c.restrictedTo));
         EXPECT_EQ(run.convertingCalls, 1);
         EXPECT_EQ(contents(in()), c.input); // the input is only read
     }
-}
-
-// A new location that gives no address is refused before anything is opened.
-TEST_F(Extract, ANewLocationThatIsNoAddressIsRefused) {
-    writeFile(in(), kBitmap);
-    const Extracted run = extract(0x5800, 0x5800, true, QStringLiteral("zz"));
-    ASSERT_FALSE(run.result.ok());
-    EXPECT_EQ(run.result.failure().description, QLatin1String("Invalid new location address"));
-    EXPECT_EQ(run.convertingCalls, 0);
-    EXPECT_FALSE(QFile::exists(out()));
 }
 
 // A plain byte-by-byte loop, as a reference for the block-wise copy.
@@ -163,47 +135,37 @@ QByteArray byteByByte(const QByteArray& file, int start, int end) {
     return result;
 }
 
+// Windows of a file larger than the read block, in and across its blocks.
 TEST_F(Extract, BlockEdgesGiveTheSameBytesAsOneByteAtATime) {
-    // Windows of a file larger than the read block, in and across its blocks.
     QByteArray file = prg(0x0001, 0);
     std::mt19937 random(1541);
     for (int i = 0; i < 700000; ++i)
         file.append(char(random()));
-    writeFile(in(), file);
     const int block = 256 * 1024;
-    const std::pair<int, int> windows[] = {{0x0001, 0xffff}, {block - 2, block + 1},
-                                           {block, block},   {block + 1, 2 * block + 5},
-                                           {0x0001, 0x0001}, {0xfffe, 0xffff}};
-    for (const auto& [start, end] : windows) {
-        SCOPED_TRACE(start);
-        const Extracted run = extract(start, end);
+    const struct {
+        int load;
+        int start;
+        int end;
+    } windows[] = {{1, 0x0001, 0xffff}, {1, block - 2, block + 1},
+                   {1, block, block},   {1, block + 1, 2 * block + 5},
+                   {1, 0x0001, 0x0001}, {1, 0xfffe, 0xffff},
+                   {0, 0x1000, 0x1000}}; // $0000 takes every byte, whatever the window
+    for (const auto& w : windows) {
+        SCOPED_TRACE(w.start);
+        file[0] = char(w.load);
+        writeFile(in(), file);
+        const Extracted run = extract(w.start, w.end);
         ASSERT_TRUE(run.result.ok());
-        const QByteArray expected = byteByByte(file, start, end);
+        const QByteArray expected = byteByByte(file, w.start, w.end);
         EXPECT_EQ(*run.result, expected.size());
         EXPECT_TRUE(contents(out()) == expected);
     }
-    // A load address of $0000 takes every byte, whatever the window.
-    file[1] = 0;
-    file[0] = 0;
-    writeFile(in(), file);
-    const Extracted all = extract(0x1000, 0x1000);
-    ASSERT_TRUE(all.result.ok());
-    EXPECT_EQ(*all.result, file.size() - 2);
-    EXPECT_TRUE(contents(out()) == file.mid(2));
-}
-
-TEST_F(Extract, ReplacesAnExistingOutput) {
-    writeFile(in(), kBitmap);
-    writeFile(out(), QByteArray(5000, 'x'));
-    ASSERT_TRUE(extract(0x5800, 0x5801).result.ok());
-    EXPECT_EQ(contents(out()), data(kBitmap, 2, 2));
 }
 
 // Refusals and failures: the input and any existing output stay as they were
 // and nothing is left behind.
 TEST_F(Extract, FailuresLoseNothing) {
     const QByteArray input = prg(0x0801, 50);
-    const QByteArray oldOutput("old output");
     QDir(dir.path()).mkdir(QStringLiteral("sub"));
     ASSERT_EQ(::mkfifo(QFile::encodeName(dir.filePath(QStringLiteral("pipe"))).constData(), 0644),
               0);
@@ -212,50 +174,47 @@ TEST_F(Extract, FailuresLoseNothing) {
     ASSERT_EQ(::link(QFile::encodeName(in()).constData(),
                      QFile::encodeName(dir.filePath(QStringLiteral("hard.prg"))).constData()),
               0);
+    const char* same = "Output file must not be the input file";
     const struct {
-        const char* name;
         QString output;
+        const char* newLocation;
         const char* description; // part of the failure's description
-        bool refused;            // refused before either file was opened
+        int converting;          // 0: failed before the conversion proper
     } cases[] = {
-        {"same path", in(), "Output file must not be the input file", true},
-        {"other spelling", dir.path() + QStringLiteral("/sub/../in.prg"),
-         "Output file must not be the input file", true},
-        {"symbolic link", dir.filePath(QStringLiteral("link.prg")),
-         "Output file must not be the input file", true},
-        {"hard link", dir.filePath(QStringLiteral("hard.prg")),
-         "Output file must not be the input file", true},
-        {"a folder", dir.filePath(QStringLiteral("sub")), "sub", true},
-        {"a FIFO", dir.filePath(QStringLiteral("pipe")), "not an ordinary file", true},
-        {"missing folder", dir.filePath(QStringLiteral("none/out.bin")), "out.bin", false},
-        {"name too long", dir.filePath(QString(300, QLatin1Char('n'))), "nnnn", false},
+        {in(), "1000", same, 0},
+        {dir.path() + QStringLiteral("/sub/../in.prg"), "1000", same, 0},
+        {dir.filePath(QStringLiteral("link.prg")), "1000", same, 0},
+        {dir.filePath(QStringLiteral("hard.prg")), "1000", same, 0},
+        {dir.filePath(QStringLiteral("sub")), "1000", "sub", 0},
+        {dir.filePath(QStringLiteral("pipe")), "1000", "not an ordinary file", 0},
+        {dir.filePath(QStringLiteral("none/out.bin")), "1000", "out.bin", 0},
+        {dir.filePath(QString(300, QLatin1Char('n'))), "1000", "nnnn", 1},
+        {out(), "zz", "Invalid new location address", 0},
+        {out(), "", "Invalid new location address", 0},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        const Extracted run = extract(0x0801, 0xffff, true, QStringLiteral("1000"), c.output);
+        SCOPED_TRACE(c.output.toStdString() + " " + c.newLocation);
+        const Extracted run = extract(0x0801, 0xffff, true, c.newLocation, c.output);
         ASSERT_FALSE(run.result.ok());
         EXPECT_NE(run.result.failure().number, 0);
         EXPECT_EQ(run.result.failure().source, QLatin1String("Slivra"));
         EXPECT_TRUE(run.result.failure().description.contains(QLatin1String(c.description)))
             << run.result.failure().description.toStdString();
-        if (c.refused) {
-            EXPECT_EQ(run.convertingCalls, 0);
-        }
+        EXPECT_EQ(run.convertingCalls, c.converting);
         EXPECT_EQ(contents(in()), input);
     }
     EXPECT_TRUE(QFileInfo(dir.filePath(QStringLiteral("sub"))).isDir());
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::System),
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::System | QDir::Hidden),
               (QStringList{QStringLiteral("hard.prg"), QStringLiteral("in.prg"),
                            QStringLiteral("link.prg"), QStringLiteral("pipe")}));
-    EXPECT_FALSE(QFileInfo(dir.filePath(QStringLiteral("pipe"))).isFile());
 
     // An input that vanished, or is a folder: the old output stays.
-    writeFile(out(), oldOutput);
+    writeFile(out(), kOldOutput);
     QFile::remove(in());
     EXPECT_FALSE(extract(0x0801, 0xffff).result.ok());
     QDir(dir.path()).mkdir(QStringLiteral("in.prg"));
     EXPECT_FALSE(extract(0x0801, 0xffff).result.ok());
-    EXPECT_EQ(contents(out()), oldOutput);
+    EXPECT_EQ(contents(out()), kOldOutput);
 }
 
 // The disk fills up during the extraction, before the first byte, inside
@@ -263,105 +222,56 @@ TEST_F(Extract, FailuresLoseNothing) {
 // old output stays whole and nothing is left beside it.
 TEST_F(Extract, AWriteFailingMidwayLosesNothing) {
     const QByteArray input = prg(0x0000, 300000); // every data byte is taken
-    const QByteArray oldOutput("old output");
     writeFile(in(), input);
     for (rlim_t limit : {rlim_t(0), rlim_t(1), rlim_t(2), rlim_t(1000), rlim_t(262144)}) {
         SCOPED_TRACE(limit);
-        writeFile(out(), oldOutput);
+        writeFile(out(), kOldOutput);
         Extracted run;
         {
             const prg::test::FileSizeLimit full(limit);
-            run = extract(0x0000, 0xffff, true, QStringLiteral("1000"));
+            run = extract(0x0000, 0xffff, true, "1000");
         }
         ASSERT_FALSE(run.result.ok());
         EXPECT_EQ(run.result.failure().number, EFBIG);
-        EXPECT_EQ(run.result.failure().source, QLatin1String("Slivra"));
         EXPECT_TRUE(run.result.failure().description.contains(out()));
-        EXPECT_EQ(contents(out()), oldOutput);
+        EXPECT_EQ(contents(out()), kOldOutput);
         EXPECT_EQ(contents(in()), input);
-        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
-                  (QStringList{QStringLiteral("in.prg"), QStringLiteral("out.bin")}));
+        EXPECT_EQ(files(), (QStringList{QStringLiteral("in.prg"), QStringLiteral("out.bin")}));
     }
 }
 
-// The input changes once the extraction has opened it: a file cut short
-// before the end of the range is a failure that keeps the old output, bytes
-// added behind the end found at the start are not read, and a removed file
-// is still read whole.
+// The input changes once both files are open: a file cut short before the
+// end of the window is a failure that keeps the old output, bytes added
+// behind the end found at the start are not read, and a removed file is
+// still read whole.
 TEST_F(Extract, AnInputThatChangesWhileReadIsNeverCutShort) {
-    const QByteArray input = prg(0x0801, 2000);
-    const QByteArray oldOutput("old output");
-    const QByteArray whole = QByteArray("\x00\x10", 2) + input.mid(2);
+    const QByteArray small = prg(0x0801, 2000);
+    const QByteArray large = prg(0x0000, 600000); // more than one block, every byte taken
     const struct {
-        const char* name;
-        qint64 keep; // bytes left; -1: the file is removed
+        QByteArray input;
+        qint64 resizeTo; // -2: removed
         bool fails;
     } cases[] = {
-        {"emptied", 0, true},
-        {"only the location bytes", 2, true},
-        {"cut inside the window", 1000, true},
-        {"removed", -1, false},
-        {"grown", input.size() + 500, false},
+        {small, 0, true},      {small, 2, true},   {small, 3, true},
+        {small, 1000, true},   {small, -2, false}, {large, 100, true},
+        {large, 300000, true}, {large, -2, false}, {small, small.size() + 500, false},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        writeFile(in(), input);
-        writeFile(out(), oldOutput);
-        prg::ConversionEvents hooks;
-        hooks.converting = [&] {
-            if (c.keep < 0)
-                QFile::remove(in());
-            else
-                QFile::resize(in(), c.keep);
-        };
-        const slivra::ExtractRequest request{in(), out(), 0x0801, 0xffff, true, "1000"};
-        const prg::Outcome<qint64> result = slivra::extractRange(request, hooks);
+        SCOPED_TRACE(c.resizeTo);
+        writeFile(in(), c.input);
+        writeFile(out(), kOldOutput);
+        const Extracted run = extract(0x0000, 0xffff, true, "1000", {}, c.resizeTo);
         if (c.fails) {
-            ASSERT_FALSE(result.ok());
-            EXPECT_EQ(result.failure().description,
+            ASSERT_FALSE(run.result.ok());
+            EXPECT_EQ(run.result.failure().description,
                       in() + QLatin1String(": The input file changed while it was read"));
-            EXPECT_EQ(contents(out()), oldOutput);
+            EXPECT_EQ(contents(out()), kOldOutput);
         } else {
-            ASSERT_TRUE(result.ok());
-            EXPECT_EQ(*result, input.size() - 2);
-            EXPECT_EQ(contents(out()).toHex(), whole.toHex());
+            ASSERT_TRUE(run.result.ok());
+            EXPECT_EQ(*run.result, c.input.size() - 2);
+            EXPECT_TRUE(contents(out()) == QByteArray("\x00\x10", 2) + c.input.mid(2));
         }
-    }
-
-    // Cut once both files are open, before the first block is read: the
-    // bytes counted are missing, so nothing is written.
-    const QByteArray large = prg(0x0000, 600000); // every byte is taken
-    writeFile(in(), large);
-    writeFile(out(), oldOutput);
-    prg::ConversionEvents hooks;
-    hooks.converting = [&] { QFile::resize(in(), 100); };
-    const prg::Outcome<qint64> result =
-        slivra::extractRange({in(), out(), 0x0000, 0xffff, true, QStringLiteral("0801")}, hooks);
-    ASSERT_FALSE(result.ok());
-    EXPECT_EQ(contents(out()), oldOutput);
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
-              (QStringList{QStringLiteral("in.prg"), QStringLiteral("out.bin")}));
-}
-
-TEST(NewLocationBytes, ReadOneToFourHexDigitsAsANumber) {
-    const struct {
-        const char* text;
-        int low; // -1: no address
-        int high;
-    } cases[] = {{"5800", 0x00, 0x58}, {"801", 0x01, 0x08},  {"5", 0x05, 0x00},
-                 {"ffff", 0xff, 0xff}, {"FfeE", 0xee, 0xff}, {"0000", 0x00, 0x00},
-                 {"", -1, 0},          {"zz", -1, 0},        {"10000", -1, 0},
-                 {" 5", -1, 0},        {"5 ", -1, 0},        {"-1", -1, 0},
-                 {"0x1", -1, 0},       {"$801", -1, 0}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.text);
-        const std::optional<slivra::LocationBytes> bytes =
-            slivra::newLocationBytes(QString::fromLatin1(c.text));
-        ASSERT_EQ(bytes.has_value(), c.low >= 0);
-        if (!bytes)
-            continue;
-        EXPECT_EQ(bytes->low, c.low);
-        EXPECT_EQ(bytes->high, c.high);
+        EXPECT_EQ(files().size(), c.resizeTo == -2 ? 1 : 2);
     }
 }
 

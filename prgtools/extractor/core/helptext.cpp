@@ -1,6 +1,6 @@
 #include "prgtools/extractor/core/helptext.h"
 
-#include "desktop/maker.h"
+#include "brand/maker.h"
 
 #include <QStringList>
 

@@ -20,17 +20,18 @@ prg::Checked<ExtractRequest, ExtractField> checkInputs(const ExtractFields& fiel
     if (isBlank(fields.start) || isBlank(fields.end))
         return problem("You must specify extract start and end", Start);
     // The addresses are taken as they stand: a blank is not a digit.
-    if (!prg::Kontrollera4HEX(fields.start))
+    const std::optional<int> start = prg::fourDigitAddress(fields.start);
+    if (!start)
         return problem("Invalid limit start address", Start);
-    if (!prg::Kontrollera4HEX(fields.end))
+    const std::optional<int> end = prg::fourDigitAddress(fields.end);
+    if (!end)
         return problem("Invalid limit end address", End);
-    if (fields.includeLocation && !newLocationBytes(fields.newLocation))
-        return problem("Invalid new location address", NewLocation);
-    return ExtractRequest{fields.input,
-                          fields.output,
-                          prg::checkedAddress(fields.start),
-                          prg::checkedAddress(fields.end),
-                          fields.includeLocation,
+    if (fields.includeLocation) {
+        const auto location = prg::newLocationBytes(fields.newLocation, kProgram);
+        if (!location)
+            return InputProblem{location.failure().description, NewLocation};
+    }
+    return ExtractRequest{fields.input, fields.output, {*start, *end}, fields.includeLocation,
                           fields.newLocation};
 }
 
