@@ -67,8 +67,8 @@ public:
     virtual Outcome<qint64> finish() = 0;
 };
 
-// One conversion of the PRG file `input` into the file `output`. The output
-// is written as OutputFile promises.
+// One conversion of the PRG file `input` into the file `output`, which is
+// written as OutputFile promises.
 class Conversion {
 public:
     Conversion(const QString& input, const QString& output, const QString& source);
@@ -83,7 +83,8 @@ public:
     // start restriction, which `events` hears of. The input is read in
     // blocks, past what lies before the window and never beyond its end, so
     // memory use does not depend on the file's size. The output is committed
-    // only when everything succeeded. Returns what the sink's finish() gives.
+    // when all of that succeeded, and never after a failure. Returns what the
+    // sink's finish() gives.
     Outcome<qint64> run(std::optional<AddressWindow> window, const ConversionEvents& events,
                         DataSink& sink);
 

@@ -31,9 +31,6 @@ TEST(Inspection, InfoTextOrNA) {
         {dir.write(prg("\xf0\xff", 100)), "File size: 102 bytes|Data: 100 ($64)|"
                                           "Assumed load address: $FFF0|"
                                           "Assumed memory location: $FFF0 - $10054"},
-        {dir.write(prg("\x00\x60", 8000)), "File size: 8002 bytes|Data: 8000 ($1F40)|"
-                                           "Assumed load address: $6000|"
-                                           "Assumed memory location: $6000 - $7F40"},
         {dir.write(QByteArray()), "N/A"},
         {dir.write(QByteArray(1, '\x01')), "N/A"},
         {dir.filePath(QStringLiteral("missing.prg")), "N/A"},
