@@ -36,8 +36,8 @@ Conversion::Conversion(const QString& input, const QString& output, const QStrin
     : m_inputPath(input), m_outputPath(output), m_source(source), m_input(input, source),
       m_output(output, source) {}
 
-Outcome<qint64> Conversion::run(std::optional<AddressWindow> window,
-                                const ConversionEvents& events, DataSink& sink) {
+Outcome<qint64> Conversion::run(std::optional<AddressWindow> window, const ConversionEvents& events,
+                                DataSink& sink) {
     if (isSameFile(m_inputPath, m_outputPath))
         return Failure{EINVAL, QString::fromLatin1(kSameFile), m_source};
     if (Status status = m_input.open())
@@ -58,40 +58,36 @@ Outcome<qint64> Conversion::run(std::optional<AddressWindow> window,
 
 Status Conversion::readData(std::optional<AddressWindow> window, const ConversionEvents& events,
                             DataSink& sink) {
-    std::vector<char> block(kBlockSize);
-    Outcome<qint64> got = m_input.read(block.data(), kBlockSize);
-    if (!got)
-        return got.failure();
+    char location[2];
+    const Outcome<qint64> header = m_input.read(location, 2);
+    if (!header)
+        return header.failure();
     // Without a data byte there is nothing to take, and no start to move.
-    if (*got <= 2)
+    if (m_input.size() <= 2)
         return std::nullopt;
-    const quint8 low = quint8(block[0]);
-    const quint8 high = quint8(block[1]);
+    const quint8 low = quint8(location[0]);
+    const quint8 high = quint8(location[1]);
     const int loadAddress = low | (high << 8);
     if (window && restrictStart(*window, loadAddress) && events.startRestricted)
         events.startRestricted(loadAddressText(low, high));
     if (Status status = sink.begin())
         return status;
     const DataSpan span = KollaLimit(loadAddress, window);
-    qint64 at = 0; // the file offset of block[0]
-    while (*got > 0) {
-        const qint64 from = std::max(at, span.first);
-        const qint64 to = std::min(at + *got, span.stop);
-        if (from < to) {
-            if (Status status = sink.take(block.data() + (from - at), to - from))
-                return status;
-        }
-        at += *got;
-        if (at >= span.stop || at >= m_input.size())
-            break;
-        if (at < span.first) { // what lies before the window is not read
-            if (Status status = m_input.seek(span.first))
-                return status;
-            at = span.first;
-        }
-        got = m_input.read(block.data(), kBlockSize);
+    // What lies before the window is not read. The blocks start right behind
+    // the location bytes, so that a copy writes whole blocks.
+    if (span.first > 2) {
+        if (Status status = m_input.seek(span.first))
+            return status;
+    }
+    std::vector<char> block(kBlockSize);
+    for (qint64 at = m_input.position(); at < span.stop && at < m_input.size();) {
+        const Outcome<qint64> got =
+            m_input.read(block.data(), std::min(kBlockSize, span.stop - at));
         if (!got)
             return got.failure();
+        if (Status status = sink.take(block.data(), *got))
+            return status;
+        at += *got;
     }
     return std::nullopt;
 }
