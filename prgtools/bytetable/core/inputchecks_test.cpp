@@ -21,48 +21,42 @@ TEST(InputChecks, FirstFailingCheckDecides) {
         const char* in;
         const char* out;
         const char* values;
-        bool limit;
-        const char* start;
-        const char* end;
-        const char* message; // nullptr: passes, giving the three numbers below
+        const char* message; // nullptr: passes, giving the three numbers at the end
         Field field;
+        bool limit = false;
+        const char* start = "";
+        const char* end = "";
         int perRow = 0;
         int limitStart = -1; // -1: no limit
         int limitEnd = -1;
     } rows[] = {
-        {"", "", "", false, "", "", "Input filename is missing", Field::Input},
-        {"   ", "game.txt", "8", false, "", "", "Input filename is missing", Field::Input},
-        {"none.prg", "game.txt", "8", false, "", "", "Invalid input filename", Field::Input},
-        {"*.prg", "game.txt", "8", false, "", "", "Invalid input filename", Field::Input},
-        {"folder.prg", "game.txt", "8", false, "", "", "Invalid input filename", Field::Input},
-        {"game.prg", "  ", "8", false, "", "", "Output filename is missing", Field::Output},
-        {"game.prg", "game.prg", "8", false, "", "", "Output file must not be the input file",
-         Field::Output},
-        {"game.prg", "./game.prg", "ab", false, "", "", "Output file must not be the input file",
-         Field::Output},
-        {"game.prg", "game.txt", "", false, "", "", "Values per row must be numeric",
-         Field::Values},
-        {"game.prg", "game.txt", "ab", false, "", "", "Values per row must be numeric",
-         Field::Values},
-        {"game.prg", "game.txt", "0", false, "", "", "Value per row must be between 1-32",
-         Field::Values},
-        {"game.prg", "game.txt", ".5", false, "", "", "Value per row must be between 1-32",
-         Field::Values},
-        {"game.prg", "game.txt", "123456789012345678901234567890", false, "", "",
+        {"", "", "", "Input filename is missing", Field::Input},
+        {"   ", "game.txt", "8", "Input filename is missing", Field::Input},
+        {"none.prg", "game.txt", "8", "Invalid input filename", Field::Input},
+        {"*.prg", "game.txt", "8", "Invalid input filename", Field::Input},
+        {"folder.prg", "game.txt", "8", "Invalid input filename", Field::Input},
+        {"game.prg", "  ", "8", "Output filename is missing", Field::Output},
+        {"game.prg", "game.prg", "8", "Output file must not be the input file", Field::Output},
+        {"game.prg", "./game.prg", "ab", "Output file must not be the input file", Field::Output},
+        {"game.prg", "game.txt", "", "Values per row must be numeric", Field::Values},
+        {"game.prg", "game.txt", "ab", "Values per row must be numeric", Field::Values},
+        {"game.prg", "game.txt", "0", "Value per row must be between 1-32", Field::Values},
+        {"game.prg", "game.txt", ".5", "Value per row must be between 1-32", Field::Values},
+        {"game.prg", "game.txt", "123456789012345678901234567890",
          "Value per row must be between 1-32", Field::Values},
-        {"game.prg", "game.txt", "8", true, "", "c000", "You must specify limit start and end",
-         Field::LimitStart},
-        {"game.prg", "game.txt", "8", true, "zz", "  ", "You must specify limit start and end",
-         Field::LimitStart},
-        {"game.prg", "game.txt", "8", true, "C000", "zz", "Invalid limit start address",
-         Field::LimitStart},
-        {"game.prg", "game.txt", "8", true, "801", "c000", "Invalid limit start address",
-         Field::LimitStart},
-        {"game.prg", "game.txt", "8", true, "0801", "C0FF", "Invalid limit end address",
-         Field::LimitEnd},
-        {".hidden.prg", "game.txt", "8", false, "", "", nullptr, Field::Input, 8, -1, -1},
-        {"game.prg", "game.txt", " 8", false, "zz", "", nullptr, Field::Input, 8, -1, -1},
-        {"game.prg", "game.txt", "2.5", true, "0801", "ffff", nullptr, Field::Input, 2, 0x0801,
+        {"game.prg", "game.txt", "8", "You must specify limit start and end", Field::LimitStart,
+         true, "", "c000"},
+        {"game.prg", "game.txt", "8", "You must specify limit start and end", Field::LimitStart,
+         true, "zz", "  "},
+        {"game.prg", "game.txt", "8", "Invalid limit start address", Field::LimitStart, true,
+         "C000", "zz"},
+        {"game.prg", "game.txt", "8", "Invalid limit start address", Field::LimitStart, true, "801",
+         "c000"},
+        {"game.prg", "game.txt", "8", "Invalid limit end address", Field::LimitEnd, true, "0801",
+         "C0FF"},
+        {".hidden.prg", "game.txt", "8", nullptr, Field::Input, false, "", "", 8, -1, -1},
+        {"game.prg", "game.txt", " 8", nullptr, Field::Input, false, "zz", "", 8, -1, -1},
+        {"game.prg", "game.txt", "2.5", nullptr, Field::Input, true, "0801", "ffff", 2, 0x0801,
          0xffff},
     };
     const auto at = [&dir](const char* name) {
