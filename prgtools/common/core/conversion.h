@@ -81,7 +81,7 @@ public:
     // `events` that the conversion proper starts, and gives `sink` the data
     // bytes that lie in `window` (every data byte without one), after the
     // start restriction, which `events` hears of. The input is read in
-    // blocks, past what lies before the window and never beyond its end, so
+    // blocks, from the window's first byte to its last and no further, so
     // memory use does not depend on the file's size. The output is committed
     // when all of that succeeded, and never after a failure. Returns what the
     // sink's finish() gives.
