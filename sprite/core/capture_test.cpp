@@ -30,23 +30,6 @@ TEST(CaptureWalk, MatchesThePixelRuleAtEveryPosition) {
         }
 }
 
-TEST(CaptureWalk, NamedPlaces) {
-    const struct {
-        CaptureOrigin origin;
-        int p, r;
-        BytePair place;
-    } cases[] = {
-        {{0, 0}, 1, 9, {321, 1}}, {{0, 0}, 12, 1, {17, 4}}, {{6, 0}, 1, 1, {1, 4}},
-        {{6, 0}, 2, 1, {9, 1}},   {{0, 7}, 1, 2, {321, 1}}, {{296, 179}, 12, 21, {8000, 4}},
-    };
-    for (const auto& c : cases) {
-        const BytePair got =
-            pixmoth::captureWalk(c.origin)[std::size_t(pixmoth::capturedIndex(c.p, c.r))];
-        EXPECT_TRUE(got.byte == c.place.byte && got.pair == c.place.pair)
-            << c.origin.px << "," << c.origin.py << " pixel " << c.p << "," << c.r;
-    }
-}
-
 // The colours, the lists ("[none]", then each colour once in the order the
 // walk meets it) and the 6 x 3 preview boxes all follow the decoded picture.
 TEST(Capture, ColoursListsAndPreviewFollowThePicture) {

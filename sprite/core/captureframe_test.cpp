@@ -11,13 +11,11 @@ namespace {
 
 const QRgb kPaper = qRgb(1, 2, 3); // no palette colour
 
+// Black, the greys, yellow, white and back: ten ticks of 100 ms, then again.
 TEST(CaptureFrame, FlashesThroughTheTenColoursOnceASecond) {
     const int expected[] = {0, 11, 12, 15, 7, 1, 7, 15, 12, 11, 0};
-    int step = 0;
-    for (int tick = 0; tick < 11; ++tick) {
+    for (int tick = 0, step = 0; tick < 11; ++tick, step = pixmoth::nextFlashStep(step))
         EXPECT_EQ(pixmoth::kFlashColours[std::size_t(step)], expected[tick]) << tick;
-        step = pixmoth::nextFlashStep(step);
-    }
 }
 
 // Four corner marks on the box's outermost pixels: arms of 4k pixels right

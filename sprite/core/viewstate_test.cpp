@@ -17,6 +17,9 @@ ViewState at(int m, bool align, int x, int y) {
     return s;
 }
 
+// A sprite's size with alignment, else one multicolour pixel (2M across, M
+// down), clamped at the picture's edges; a box left outside the picture comes
+// back inside with any move.
 TEST(MoveCapture, StepsAndClampsAtBothMagnifications) {
     const struct {
         int m;
@@ -25,25 +28,14 @@ TEST(MoveCapture, StepsAndClampsAtBothMagnifications) {
         Arrow arrow;
         int toX, toY;
     } cases[] = {
-        // A sprite's size with alignment, clamped at the picture's edges.
-        {1, true, 0, 0, Arrow::Right, 24, 0},
-        {1, true, 288, 0, Arrow::Right, 296, 0}, // not 312
-        {1, true, 10, 0, Arrow::Left, 0, 0},
-        {1, true, 0, 170, Arrow::Down, 0, 179},
-        {1, true, 0, 20, Arrow::Up, 0, 0},
-        {2, true, 560, 0, Arrow::Right, 592, 0},
-        {2, true, 0, 0, Arrow::Down, 0, 42},
-        {2, true, 0, 340, Arrow::Down, 0, 358},
-        // One multicolour pixel without: 2M across, M down.
-        {1, false, 0, 0, Arrow::Right, 2, 0},
-        {1, false, 0, 0, Arrow::Down, 0, 1},
-        {1, false, 1, 0, Arrow::Left, 0, 0},
-        {1, false, 295, 179, Arrow::Right, 296, 179},
-        {2, false, 0, 0, Arrow::Right, 4, 0},
-        {2, false, 0, 356, Arrow::Down, 0, 358},
-        {2, false, 0, 358, Arrow::Down, 0, 358},
-        {2, false, 0, 1, Arrow::Up, 0, 0},
-        // A box left outside the picture comes back inside with any move.
+        {1, true, 0, 0, Arrow::Right, 24, 0},       {1, true, 288, 0, Arrow::Right, 296, 0},
+        {1, true, 10, 0, Arrow::Left, 0, 0},        {1, true, 0, 170, Arrow::Down, 0, 179},
+        {1, true, 0, 20, Arrow::Up, 0, 0},          {2, true, 560, 0, Arrow::Right, 592, 0},
+        {2, true, 0, 0, Arrow::Down, 0, 42},        {2, true, 0, 340, Arrow::Down, 0, 358},
+        {1, false, 0, 0, Arrow::Right, 2, 0},       {1, false, 0, 0, Arrow::Down, 0, 1},
+        {1, false, 1, 0, Arrow::Left, 0, 0},        {1, false, 295, 179, Arrow::Right, 296, 179},
+        {2, false, 0, 0, Arrow::Right, 4, 0},       {2, false, 0, 356, Arrow::Down, 0, 358},
+        {2, false, 0, 358, Arrow::Down, 0, 358},    {2, false, 0, 1, Arrow::Up, 0, 0},
         {1, true, 592, 358, Arrow::Left, 296, 179},
     };
     for (const auto& c : cases) {
@@ -70,33 +62,26 @@ TEST(Rescale, CapturePositionFollowsTheMagnification) {
     EXPECT_EQ(pixmoth::halveToEven(-3), -2);
 }
 
+// Halves round to the even neighbour and an odd column goes left; a corner
+// left beyond the edges by a magnification change made before a picture was
+// loaded stays inside the picture.
 TEST(CaptureBox, OriginAndPixelsOnTheScreen) {
     const struct {
-        int x, y, m;
-        CaptureOrigin origin;
-        int pixelSize;
+        int x, y, m, pixelSize;
         QRect box;
     } cases[] = {
-        {0, 0, 1, {0, 0}, 1, {0, 0, 24, 21}},
-        {24, 21, 1, {24, 21}, 1, {24, 21, 24, 21}},
-        {48, 42, 2, {24, 21}, 2, {48, 42, 48, 42}},
-        {48, 42, 2, {24, 21}, 3, {72, 63, 72, 63}},
-        // Halves round to the even neighbour, an odd column goes left.
-        {10, 5, 2, {4, 2}, 2, {8, 4, 48, 42}},
-        {14, 7, 2, {6, 4}, 1, {6, 4, 24, 21}},
-        {2, 1, 2, {0, 0}, 1, {0, 0, 24, 21}},
-        {6, 0, 2, {2, 0}, 1, {2, 0, 24, 21}},
-        {592, 358, 2, {296, 179}, 1, {296, 179, 24, 21}},
-        // A corner left beyond the edges by a magnification change made
-        // before a picture was loaded stays inside the picture.
-        {592, 358, 1, {296, 179}, 2, {592, 358, 48, 42}},
-        {568, 300, 1, {296, 179}, 1, {296, 179, 24, 21}},
-        {-4, -2, 1, {0, 0}, 1, {0, 0, 24, 21}},
+        {0, 0, 1, 1, {0, 0, 24, 21}},         {24, 21, 1, 1, {24, 21, 24, 21}},
+        {48, 42, 2, 2, {48, 42, 48, 42}},     {48, 42, 2, 3, {72, 63, 72, 63}},
+        {10, 5, 2, 2, {8, 4, 48, 42}},        {14, 7, 2, 1, {6, 4, 24, 21}},
+        {2, 1, 2, 1, {0, 0, 24, 21}},         {6, 0, 2, 1, {2, 0, 24, 21}},
+        {592, 358, 2, 1, {296, 179, 24, 21}}, {592, 358, 1, 2, {592, 358, 48, 42}},
+        {568, 300, 1, 1, {296, 179, 24, 21}}, {-4, -2, 1, 1, {0, 0, 24, 21}},
     };
     for (const auto& c : cases) {
         const ViewState s = at(c.m, true, c.x, c.y);
-        EXPECT_EQ(s.origin(), c.origin) << c.x << "," << c.y << " at " << c.m;
+        const CaptureOrigin origin = s.origin();
         EXPECT_EQ(s.box(c.pixelSize), c.box) << c.x << "," << c.y << " at " << c.m;
+        EXPECT_EQ(QPoint(origin.px, origin.py) * c.pixelSize, c.box.topLeft());
     }
 }
 
