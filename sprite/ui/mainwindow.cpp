@@ -106,11 +106,14 @@ void MainWindow::ArrangeControls() {
     layout()->activate();
 }
 
+QRect MainWindow::previewPlace() const {
+    return pixmoth::controlPlaces(state_.Magnification, devicePixelRatioF(),
+                                  c_.Frame1->width() - FramePlaces::kColumnWidth)
+        .picCapture;
+}
+
 void MainWindow::PlaceCapturePreview() {
-    c_.picCapture->setGeometry(
-        pixmoth::controlPlaces(state_.Magnification, devicePixelRatioF(),
-                               c_.Frame1->width() - FramePlaces::kColumnWidth)
-            .picCapture);
+    c_.picCapture->setGeometry(previewPlace());
     // Each hi-res pixel of the preview is 3 x 3 pixels (a multicolour
     // pixel 6 x 3).
     c_.picCapture->setPictureFormat(QSize(kPreviewWidth, kPreviewHeight), 3);
@@ -297,6 +300,14 @@ void MainWindow::dropEvent(QDropEvent* event) {
     // messages, runs once it has.
     QMetaObject::invokeMethod(
         this, [this, path] { loadPicture(path); }, Qt::QueuedConnection);
+}
+
+bool MainWindow::event(QEvent* event) {
+    if (event->type() == QEvent::ScreenChangeInternal) {
+        ArrangeControls();
+        c_.picCapture->setGeometry(previewPlace());
+    }
+    return QMainWindow::event(event);
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
