@@ -103,23 +103,36 @@ void PictureView::paintEvent(QPaintEvent* event) {
     const QRect dirty(rounded(toDevice.map(QPointF(event->rect().topLeft()))),
                       rounded(toDevice.map(QPointF(event->rect().bottomRight() + QPoint(1, 1)))) -
                           QPoint(1, 1));
+    const QPoint corner = rounded(toDevice.map(QPointF(pictureArea().topLeft())));
+    const QRect picture(corner, imageSize_ / unit_ * k);
+    painter.setClipRect(event->rect());
+    const bool wholeScale = std::abs(deviceScale - std::round(deviceScale)) < 1e-6;
+    if (bordered_ && wholeScale) {
+        // A whole number of screen pixels per window pixel (100 %, 200 %):
+        // the border is a line of one window pixel round the box.
+        painter.setPen(palette().color(QPalette::Dark));
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+        painter.fillRect(pictureArea(), Qt::black);
+    }
     // From here on one unit is one screen pixel, so every edge below is a
     // whole screen pixel.
     painter.setWorldTransform(toDevice.inverted() * painter.worldTransform());
     painter.setClipRect(widget & dirty);
-
-    const QPoint corner = rounded(toDevice.map(QPointF(pictureArea().topLeft())));
-    const QRect picture(corner, imageSize_ / unit_ * k);
-    // Less than a window pixel beyond the picture, the box's background.
-    painter.fillRect(widget, palette().color(QPalette::Window));
-    if (bordered_) {
-        // As thick at the right and bottom as at the left and top.
-        const QPoint border = corner - widget.topLeft();
-        painter.fillRect(QRect(widget.topLeft(), picture.bottomRight() + border),
-                         palette().color(QPalette::Dark));
+    if (!bordered_) {
+        // Less than a window pixel beyond the picture: the box's background.
+        painter.fillRect(widget, palette().color(QPalette::Window));
+    } else if (!wholeScale) {
+        // The border band round the picture, as thick at the right and
+        // bottom as at the left and top where the box has room: a one-pixel
+        // line in the theme's dark colour on its outer edge, black inside.
+        const QPoint far = picture.bottomRight() + corner - widget.topLeft();
+        const QRect band(widget.topLeft(), QPoint(std::min(far.x(), widget.right()),
+                                                  std::min(far.y(), widget.bottom())));
+        painter.fillRect(band, palette().color(QPalette::Dark));
+        painter.fillRect(band.adjusted(1, 1, -1, -1), Qt::black);
     }
-    painter.fillRect(picture, Qt::black);
     painter.setClipRect(picture & widget & dirty);
+    painter.fillRect(picture, Qt::black);
     if (!image_.isNull()) {
         if (k == unit_) {
             painter.drawImage(corner, image_);
