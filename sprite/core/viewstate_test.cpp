@@ -85,13 +85,4 @@ TEST(CaptureBox, OriginAndPixelsOnTheScreen) {
     }
 }
 
-TEST(StatusText, OptionsAfterThePosition) {
-    ViewState s = at(1, false, 3, 7);
-    s.EraseOnCapture = true;
-    EXPECT_EQ(pixmoth::statusLine(s), QLatin1String("Align to grid = OFF, Erase on capture = ON"));
-    s.PositionStatusText = QStringLiteral("x=3, y=7");
-    EXPECT_EQ(pixmoth::statusLine(s),
-              QLatin1String("x=3, y=7, Align to grid = OFF, Erase on capture = ON"));
-}
-
 } // namespace
