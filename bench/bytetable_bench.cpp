@@ -3,6 +3,7 @@
 // file, and a plain write of as many bytes as the table has. Nembra's output
 // is synced to the disk before it replaces the target (QSaveFile), so the
 // plain write is timed once more with the same sync.
+#include "bench/goaltable.h"
 #include "prgtools/bytetable/core/bytetable.h"
 
 #include <QByteArray>
@@ -110,28 +111,27 @@ BENCHMARK(BM_PlainWrite)
     ->UseRealTime()
     ->MinTime(2.0);
 
-// Prints the two ratios the conversion is held to after the usual table.
-class RatioReporter : public benchmark::ConsoleReporter {
+// The usual table, then the two ratios the conversion is held to: at least
+// 10 times as fast as xxd -i, and at most twice a plain write's time.
+class RatioReporter : public felgrove::bench::TimesReporter {
 public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& run : runs)
-            m_seconds[run.benchmark_name()] = run.GetAdjustedRealTime();
-        ConsoleReporter::ReportRuns(runs);
-    }
     void Finalize() override {
-        ConsoleReporter::Finalize();
-        const double nembra = m_seconds["BM_NembraTable/min_time:2.000/real_time"];
-        const double xxd = m_seconds["BM_XxdInclude/iterations:2/real_time"];
-        const double plain = m_seconds["BM_PlainWrite/synced:0/min_time:2.000/real_time"];
-        const double synced = m_seconds["BM_PlainWrite/synced:1/min_time:2.000/real_time"];
-        if (nembra > 0 && xxd > 0 && plain > 0 && synced > 0)
-            std::printf("Nembra is %.1fx faster than xxd -i (target >= 10x) and takes %.2fx the "
-                        "time of a plain write (target <= 2x), %.2fx that of a synced one\n",
-                        xxd / nembra, nembra / plain, nembra / synced);
+        TimesReporter::Finalize();
+        using felgrove::bench::Goal;
+        const double nembra = time("BM_NembraTable/min_time:2.000/real_time");
+        const double xxd = time("BM_XxdInclude/iterations:2/real_time");
+        const double plain = time("BM_PlainWrite/synced:0/min_time:2.000/real_time");
+        const double synced = time("BM_PlainWrite/synced:1/min_time:2.000/real_time");
+        if (nembra <= 0)
+            return;
+        felgrove::bench::addToGoalTable("Nembra: xxd -i time / Nembra time", xxd / nembra, "x",
+                                        Goal::AtLeast, 10);
+        felgrove::bench::addToGoalTable("Nembra: Nembra time / plain write", nembra / plain, "x",
+                                        Goal::AtMost, 2);
+        felgrove::bench::addToGoalTable("Nembra: Nembra time / synced write", nembra / synced, "x",
+                                        Goal::AtMost, 0);
+        felgrove::bench::addToGoalTable("Nembra: 32 MiB table", nembra, "ms", Goal::AtMost, 0);
     }
-
-private:
-    std::map<std::string, double> m_seconds;
 };
 
 } // namespace

@@ -4,6 +4,7 @@
 // The extraction's output is a QSaveFile, whose commit syncs the new file to
 // the disk before it replaces the old one; the copy through a QSaveFile shows
 // what that step alone costs.
+#include "bench/goaltable.h"
 #include "prgtools/extractor/core/extraction.h"
 
 #include <QFile>
@@ -100,34 +101,24 @@ BENCHMARK(BM_PlainCopy)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 BENCHMARK(BM_SafeCopy)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 BENCHMARK(BM_ExtractWholeFile)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 
-// The console report, followed by the extraction's time over the copy's.
-class RatioReporter : public benchmark::ConsoleReporter {
+// The usual table, then the extraction's time over the copy's: at most 1.5.
+class RatioReporter : public felgrove::bench::TimesReporter {
 public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& run : runs)
-            m_times[run.benchmark_name()] = run.GetAdjustedRealTime();
-    }
     void Finalize() override {
-        ConsoleReporter::Finalize();
-        const double extract = time("BM_ExtractWholeFile");
-        if (extract <= 0)
+        TimesReporter::Finalize();
+        using felgrove::bench::Goal;
+        const double extract = time("BM_ExtractWholeFile/min_time:1.000");
+        const double copy = time("BM_PlainCopy/min_time:1.000");
+        const double safe = time("BM_SafeCopy/min_time:1.000");
+        if (extract <= 0 || copy <= 0)
             return;
-        for (const char* copy : {"BM_PlainCopy", "BM_SafeCopy"}) {
-            if (time(copy) > 0)
-                std::printf("%s %.1f ms, extraction %.1f ms, ratio %.2f\n", copy, time(copy),
-                            extract, extract / time(copy));
-        }
-        std::printf("target: extraction <= 1.5 x BM_PlainCopy\n");
+        felgrove::bench::addToGoalTable("Slivra: extraction / plain copy", extract / copy, "x",
+                                        Goal::AtMost, 1.5);
+        felgrove::bench::addToGoalTable("Slivra: extraction / synced copy", extract / safe, "x",
+                                        Goal::AtMost, 0);
+        felgrove::bench::addToGoalTable("Slivra: 32 MiB extraction", extract, "ms", Goal::AtMost,
+                                        0);
     }
-
-private:
-    double time(const std::string& name) const {
-        const auto found = m_times.find(name + "/min_time:1.000");
-        return found == m_times.end() ? 0.0 : found->second;
-    }
-
-    std::map<std::string, double> m_times;
 };
 
 } // namespace

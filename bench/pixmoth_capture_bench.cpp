@@ -25,7 +25,7 @@ void captureOneArea(benchmark::State& state) {
     int step = 0;
     for (auto _ : state) {
         // An unaligned box, a different one each time.
-        const pixmoth::CaptureOrigin origin = pixmoth::boxOrigin(2 * (step % 149), step % 180, 1);
+        const pixmoth::CaptureOrigin origin{2 * (step % 149), step % 180};
         pixmoth::Capture capture = pixmoth::captureArea(picture, origin);
         benchmark::DoNotOptimize(capture);
         ++step;

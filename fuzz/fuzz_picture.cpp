@@ -6,6 +6,7 @@
 #include "sprite/core/decode.h"
 #include "sprite/core/picture.h"
 #include "sprite/core/spritedata.h"
+#include "sprite/core/viewstate.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -46,10 +47,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             if (unsigned(pixmoth::pairColour(picture, n, pair)) > 15)
                 std::abort();
     if (size >= 8) {
-        const int m = 1 + (data[1] & 1);
-        const int captureX = qint16(data[2] | (data[3] << 8));
-        const int captureY = qint16(data[4] | (data[5] << 8));
-        const pixmoth::CaptureOrigin origin = pixmoth::boxOrigin(captureX, captureY, m);
+        pixmoth::ViewState box;
+        box.Magnification = 1 + (data[1] & 1);
+        box.CaptureX = qint16(data[2] | (data[3] << 8));
+        box.CaptureY = qint16(data[4] | (data[5] << 8));
+        const pixmoth::CaptureOrigin origin = box.origin();
         const pixmoth::Capture capture = pixmoth::captureArea(picture, origin);
         const pixmoth::SpriteChoices choices{data[6] % 20, data[7] % 20, data[0] % 100};
         for (auto notation : {pixmoth::SpriteNotation::Hex, pixmoth::SpriteNotation::Binary}) {

@@ -1,4 +1,5 @@
 // main() for GoogleTest suites that need a QApplication (windows, pixmaps).
+#include "testsupport/quietplatform.h"
 #include "testsupport/testsettings.h"
 
 #include <QApplication>
@@ -7,6 +8,7 @@
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    felgrove::test::quietPlatformMessages();
     QApplication app(argc, argv);
     felgrove::test::isolateSettings();
     ::testing::InitGoogleTest(&argc, argv);

@@ -3,28 +3,8 @@
 #include "sprite/core/palette.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace pixmoth {
-
-namespace {
-
-int roundedQuotient(int value, int divisor) {
-    return int(std::nearbyint(double(value) / double(divisor)));
-}
-
-} // namespace
-
-CaptureOrigin boxOrigin(int captureX, int captureY, int magnification) {
-    const int m = magnification < 1 ? 1 : magnification;
-    // nearbyint rounds halves to the even neighbour in the default mode.
-    int px = roundedQuotient(captureX, m);
-    int py = roundedQuotient(captureY, m);
-    px = std::clamp(px, 0, kMaxCaptureLeft);
-    py = std::clamp(py, 0, kMaxCaptureTop);
-    px -= px % 2;
-    return {px, py};
-}
 
 CapturePlaces captureWalk(CaptureOrigin origin) {
     const int px = origin.px;

@@ -13,14 +13,16 @@ namespace pixmoth {
 
 // The capture box is one C64 sprite: 24 x 21 hi-res pixels, that is 12 x 21
 // multicolour pixels, 252 in all.
-constexpr int kCaptureColumns = 12;
-constexpr int kCaptureRows = 21;
+constexpr int kSpriteWidth = 24;
+constexpr int kSpriteHeight = 21;
+constexpr int kCaptureColumns = kSpriteWidth / 2;
+constexpr int kCaptureRows = kSpriteHeight;
 constexpr int kCapturedPixels = kCaptureColumns * kCaptureRows;
 
 // Highest top-left corner, in picture pixels, that keeps the box inside the
-// 320 x 200 picture.
-constexpr int kMaxCaptureLeft = 320 - 24;
-constexpr int kMaxCaptureTop = 200 - 21;
+// 320 x 200 picture: 296 across, 179 down.
+constexpr int kMaxCaptureLeft = 320 - kSpriteWidth;
+constexpr int kMaxCaptureTop = 200 - kSpriteHeight;
 
 // Size of the enlarged preview: every captured pixel is a 6 x 3 box.
 constexpr int kPreviewWidth = 6 * kCaptureColumns;
@@ -47,14 +49,6 @@ struct CaptureOrigin {
     int py = 0;
     bool operator==(const CaptureOrigin&) const = default;
 };
-
-// The origin of a box whose corner lies at (captureX, captureY) in view
-// pixels at `magnification` (1 or 2): each divided by the magnification and
-// rounded to the nearest whole number, halves to the even neighbour. An odd
-// column is taken one to the left, and a corner beyond the picture's edges
-// (left over from a magnification change made before any picture was
-// loaded) is pulled back inside, so the walk never leaves the bitmap.
-CaptureOrigin boxOrigin(int captureX, int captureY, int magnification);
 
 // The capture walk: where each captured pixel lies in the bitmap. Captured
 // pixel (p, r) is multicolour pixel (px / 2 + p, py + r) of the picture.

@@ -6,31 +6,27 @@
 
 namespace pixmoth {
 
-std::array<QLine, 8> captureFrameSegments(int captureX, int captureY, int magnification) {
-    const int x = captureX;
-    const int y = captureY;
-    const int m = magnification;
-    // At M = 2 the right and bottom marks move one pixel out, onto the last
-    // screen pixel of the box's last hi-res column and row.
-    const int e = m == 2 ? 1 : 0;
-    const int right = x + e + 23 * m;
-    const int bottom = y + e + 20 * m;
+std::array<QLine, 8> captureFrameSegments(const QRect& box, int pixelSize) {
+    const int x = box.left();
+    const int y = box.top();
+    const int right = box.right();
+    const int bottom = box.bottom();
+    const int k = pixelSize;
     return {{
-        {x, y, x + 4 * m, y},
-        {x, y, x, y + 4 * m},
-        {x + e + 20 * m, y, right, y},
-        {right, y, right, y + 4 * m},
-        {x, bottom, x + 4 * m, bottom},
-        {x, y + e + 18 * m, x, bottom},
-        {x + e + 20 * m, bottom, right, bottom},
-        {right, y + e + 18 * m, right, bottom},
+        {x, y, x + 4 * k, y},
+        {x, y, x, y + 4 * k},
+        {right - 3 * k, y, right, y},
+        {right, y, right, y + 4 * k},
+        {x, bottom, x + 4 * k, bottom},
+        {x, bottom - 2 * k, x, bottom},
+        {right - 3 * k, bottom, right, bottom},
+        {right, bottom - 2 * k, right, bottom},
     }};
 }
 
-void paintCaptureFrame(QPainter& painter, int captureX, int captureY, int magnification,
-                       int colour) {
+void paintCaptureFrame(QPainter& painter, const QRect& box, int pixelSize, int colour) {
     const QColor rgb = QColor::fromRgb(paletteQRgb(colour));
-    for (const QLine& segment : captureFrameSegments(captureX, captureY, magnification))
+    for (const QLine& segment : captureFrameSegments(box, pixelSize))
         painter.fillRect(QRect(segment.p1(), segment.p2()).normalized(), rgb);
 }
 

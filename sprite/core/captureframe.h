@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QLine>
+#include <QRect>
 #include <QString>
 
 #include <array>
@@ -18,18 +19,17 @@ constexpr int nextFlashStep(int flashStep) {
     return flashStep + 1 > 9 ? 0 : flashStep + 1;
 }
 
-// The eight one-pixel segments of the capture frame, both ends included, in
-// view pixels, for a box with its top-left corner at (captureX, captureY) at
-// `magnification` (1 or 2). Four corner marks sit on the box's outermost
-// pixels; in order: top left horizontal and vertical, top right, bottom left,
-// bottom right.
-std::array<QLine, 8> captureFrameSegments(int captureX, int captureY, int magnification);
+// The eight one-pixel segments of the capture frame, both ends included,
+// for the box `box` (the pixels it covers) at `pixelSize` pixels per hi-res
+// pixel. Four corner marks sit on the box's outermost pixels, their arms
+// 4, 3, 4 and 2 hi-res pixels long; in order: top left horizontal and
+// vertical, top right, bottom left, bottom right.
+std::array<QLine, 8> captureFrameSegments(const QRect& box, int pixelSize);
 
 // Draws the frame's segments in palette colour `colour`. The segments are
 // axis-aligned, so each is filled as a one-pixel-wide rectangle, which gives
 // exactly the pixels from one end to the other.
-void paintCaptureFrame(QPainter& painter, int captureX, int captureY, int magnification,
-                       int colour);
+void paintCaptureFrame(QPainter& painter, const QRect& box, int pixelSize, int colour);
 
 // "x=" and captureX / M, ", y=" and captureY / M, each in its shortest
 // decimal form ("x=24, y=21", or "x=1.5, y=0" for an odd corner at M = 2).

@@ -11,80 +11,51 @@ namespace {
 
 const QRgb kPaper = qRgb(1, 2, 3); // no palette colour
 
-// The frame drawn on a blank view; returns the painted pixels.
-std::set<std::pair<int, int>> framePixels(int x, int y, int m, int colour) {
-    QImage view(320 * m, 200 * m, QImage::Format_RGB32);
-    view.fill(kPaper);
-    {
-        QPainter painter(&view);
-        pixmoth::paintCaptureFrame(painter, x, y, m, colour);
-    }
-    std::set<std::pair<int, int>> painted;
-    for (int py = 0; py < view.height(); ++py)
-        for (int px = 0; px < view.width(); ++px)
-            if (view.pixel(px, py) != kPaper) {
-                EXPECT_EQ(view.pixel(px, py), pixmoth::paletteQRgb(colour));
-                painted.insert({px, py});
-            }
-    return painted;
-}
-
-TEST(CaptureFrame, FlashesThroughTheTenColours) {
+// Black, the greys, yellow, white and back: ten ticks of 100 ms, then again.
+TEST(CaptureFrame, FlashesThroughTheTenColoursOnceASecond) {
     const int expected[] = {0, 11, 12, 15, 7, 1, 7, 15, 12, 11, 0};
-    int step = 0;
-    for (int tick = 0; tick < 11; ++tick) {
+    for (int tick = 0, step = 0; tick < 11; ++tick, step = pixmoth::nextFlashStep(step))
         EXPECT_EQ(pixmoth::kFlashColours[std::size_t(step)], expected[tick]) << tick;
-        step = pixmoth::nextFlashStep(step);
-    }
 }
 
-TEST(CaptureFrame, SegmentsAtMagnificationOne) {
-    const std::array<QLine, 8> expected = {{
-        {24, 21, 28, 21},
-        {24, 21, 24, 25},
-        {44, 21, 47, 21},
-        {47, 21, 47, 25},
-        {24, 41, 28, 41},
-        {24, 39, 24, 41},
-        {44, 41, 47, 41},
-        {47, 39, 47, 41},
-    }};
-    EXPECT_EQ(pixmoth::captureFrameSegments(24, 21, 1), expected);
-}
-
+// Four corner marks on the box's outermost pixels: arms of 4k pixels right
+// of and below the top-left corner, 3k left of the right corners and 2k up
+// from the bottom ones, at k screen pixels per hi-res pixel.
 TEST(CaptureFrame, MarksSitOnTheBoxsOutermostPixels) {
     const struct {
-        int x, y, m;
-        int right, bottom; // last pixel column and row of the box
+        QRect box;
+        int k;
         std::size_t count; // pixels in the four marks
     } cases[] = {
-        {0, 0, 1, 23, 20, 30},
-        {296, 179, 1, 319, 199, 30},
-        {48, 42, 2, 95, 83, 56},
-        {592, 358, 2, 639, 399, 56},
+        {{0, 0, 24, 21}, 1, 30},     {{296, 179, 24, 21}, 1, 30}, {{48, 42, 48, 42}, 2, 56},
+        {{592, 358, 48, 42}, 2, 56}, {{72, 63, 72, 63}, 3, 82},
     };
     for (const auto& c : cases) {
-        const auto painted = framePixels(c.x, c.y, c.m, 7);
-        EXPECT_EQ(painted.size(), c.count) << c.x << "," << c.y;
-        for (const auto& corner : {std::pair{c.x, c.y}, std::pair{c.right, c.y},
-                                   std::pair{c.x, c.bottom}, std::pair{c.right, c.bottom}})
-            EXPECT_TRUE(painted.count(corner)) << corner.first << "," << corner.second;
-        for (const auto& [px, py] : painted) {
-            EXPECT_GE(px, c.x);
-            EXPECT_LE(px, c.right);
-            EXPECT_GE(py, c.y);
-            EXPECT_LE(py, c.bottom);
+        SCOPED_TRACE(testing::Message() << c.box.x() << "," << c.box.y() << " k=" << c.k);
+        QImage view(960, 600, QImage::Format_RGB32);
+        view.fill(kPaper);
+        {
+            QPainter painter(&view);
+            pixmoth::paintCaptureFrame(painter, c.box, c.k, 7);
         }
-        // Arms: 4M right of the left corners, 3M left of the right ones,
-        // 4M down from the top corners, 2M up from the bottom ones.
-        EXPECT_TRUE(painted.count({c.x + 4 * c.m, c.y}));
-        EXPECT_FALSE(painted.count({c.x + 4 * c.m + 1, c.y}));
-        EXPECT_TRUE(painted.count({c.right - 3 * c.m, c.bottom}));
-        EXPECT_FALSE(painted.count({c.right - 3 * c.m - 1, c.bottom}));
-        EXPECT_TRUE(painted.count({c.right, c.y + 4 * c.m}));
-        EXPECT_FALSE(painted.count({c.right, c.y + 4 * c.m + 1}));
-        EXPECT_TRUE(painted.count({c.x, c.bottom - 2 * c.m}));
-        EXPECT_FALSE(painted.count({c.x, c.bottom - 2 * c.m - 1}));
+        std::set<std::pair<int, int>> painted;
+        for (int py = 0; py < view.height(); ++py)
+            for (int px = 0; px < view.width(); ++px)
+                if (view.pixel(px, py) != kPaper) {
+                    ASSERT_EQ(view.pixel(px, py), pixmoth::paletteQRgb(7));
+                    ASSERT_TRUE(c.box.contains(px, py)) << px << "," << py;
+                    painted.insert({px, py});
+                }
+        EXPECT_EQ(painted.size(), c.count);
+        const int x = c.box.left(), y = c.box.top(), r = c.box.right(), b = c.box.bottom();
+        const std::pair<int, int> ends[] = {{x + 4 * c.k, y}, {x, y + 4 * c.k}, {r - 3 * c.k, y},
+                                            {r, y + 4 * c.k}, {x, b - 2 * c.k}, {r - 3 * c.k, b}};
+        for (const auto& end : ends)
+            EXPECT_TRUE(painted.count(end)) << end.first << "," << end.second;
+        EXPECT_FALSE(painted.count({x + 4 * c.k + 1, y}));
+        EXPECT_FALSE(painted.count({r - 3 * c.k - 1, b}));
+        EXPECT_FALSE(painted.count({r, y + 4 * c.k + 1}));
+        EXPECT_FALSE(painted.count({x, b - 2 * c.k - 1}));
     }
 }
 
@@ -98,14 +69,11 @@ TEST(CaptureFrame, StatusTexts) {
     };
     for (const auto& c : cases)
         EXPECT_EQ(pixmoth::positionText(c.x, c.y, c.m), QLatin1String(c.text));
-
-    const QString options = pixmoth::optionsText(true, true);
-    EXPECT_EQ(pixmoth::statusLine(pixmoth::positionText(48, 42, 2), options),
-              QStringLiteral("x=24, y=21, Align to grid = ON, Erase on capture = ON"));
+    EXPECT_EQ(
+        pixmoth::statusLine(pixmoth::positionText(48, 42, 2), pixmoth::optionsText(true, false)),
+        QStringLiteral("x=24, y=21, Align to grid = ON, Erase on capture = OFF"));
     EXPECT_EQ(pixmoth::statusLine(QString(), pixmoth::optionsText(false, true)),
               QStringLiteral("Align to grid = OFF, Erase on capture = ON"));
-    EXPECT_EQ(pixmoth::optionsText(true, false),
-              QStringLiteral("Align to grid = ON, Erase on capture = OFF"));
 }
 
 } // namespace

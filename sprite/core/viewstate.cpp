@@ -3,8 +3,32 @@
 #include "sprite/core/captureframe.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace pixmoth {
+
+namespace {
+
+// nearbyint rounds halves to the even neighbour in the default mode.
+int roundedQuotient(int value, int divisor) {
+    return int(std::nearbyint(double(value) / double(divisor)));
+}
+
+} // namespace
+
+CaptureOrigin ViewState::origin() const {
+    const int m = std::max(1, Magnification);
+    int px = std::clamp(roundedQuotient(CaptureX, m), 0, kMaxCaptureLeft);
+    const int py = std::clamp(roundedQuotient(CaptureY, m), 0, kMaxCaptureTop);
+    px -= px % 2;
+    return {px, py};
+}
+
+QRect ViewState::box(int pixelSize) const {
+    const CaptureOrigin at = origin();
+    return {at.px * pixelSize, at.py * pixelSize, kSpriteWidth * pixelSize,
+            kSpriteHeight * pixelSize};
+}
 
 void moveCapture(ViewState& state, Arrow arrow) {
     const int m = state.Magnification;
@@ -29,8 +53,8 @@ void moveCapture(ViewState& state, Arrow arrow) {
 
 void clampCapture(ViewState& state) {
     const int m = state.Magnification;
-    state.CaptureX = std::clamp(state.CaptureX, 0, kMaxCaptureX * m);
-    state.CaptureY = std::clamp(state.CaptureY, 0, kMaxCaptureY * m);
+    state.CaptureX = std::clamp(state.CaptureX, 0, kMaxCaptureLeft * m);
+    state.CaptureY = std::clamp(state.CaptureY, 0, kMaxCaptureTop * m);
 }
 
 int halveToEven(int value) {

@@ -1,20 +1,17 @@
 #pragma once
 
+#include "sprite/core/capture.h"
+
+#include <QRect>
 #include <QString>
 
 namespace pixmoth {
 
-// The capture box is one C64 sprite, 24 x 21 hi-res pixels, and stays inside
-// the 320 x 200 picture: its top-left corner goes from 0 to 296 across and
-// from 0 to 179 down, in hi-res pixels times the magnification.
-constexpr int kSpriteWidth = 24;
-constexpr int kSpriteHeight = 21;
-constexpr int kMaxCaptureX = 320 - kSpriteWidth;
-constexpr int kMaxCaptureY = 200 - kSpriteHeight;
-
-// The view and capture state of the main window.
+// The view and capture state of the main window. The capture box stays
+// inside the picture (see kMaxCaptureLeft), in hi-res pixels times the
+// magnification.
 struct ViewState {
-    int Magnification = 1; // screen pixels per hi-res pixel, 1 or 2
+    int Magnification = 1; // window pixels per hi-res pixel, 1 or 2
     int CaptureX = 0;      // left edge of the capture box, in magnified pixels
     int CaptureY = 0;      // top edge of the capture box, in magnified pixels
     bool AlignToGrid = true;
@@ -23,6 +20,19 @@ struct ViewState {
     bool Rescaling = false; // set while a magnification change re-lays out
     int FlashStep = 0;      // the capture frame's place 0..9 in its colour cycle
     QString PositionStatusText;
+
+    // The box's top-left corner in picture pixels: the capture position
+    // divided by the magnification and rounded to the nearest whole number,
+    // halves to the even neighbour. An odd column is taken one to the left,
+    // and a corner beyond the picture's edges (left over from a
+    // magnification change made before any picture was loaded) is pulled
+    // back inside, so the walk never leaves the bitmap.
+    CaptureOrigin origin() const;
+
+    // The pixels the box covers when each hi-res pixel of the picture is
+    // `pixelSize` x `pixelSize` pixels, from the picture's top-left corner:
+    // the captured pixels, wherever the box is drawn or repainted.
+    QRect box(int pixelSize) const;
 };
 
 enum class Arrow { Left, Right, Up, Down };

@@ -2,7 +2,6 @@
 #include "sprite/core/palette.h"
 #include "sprite/sample/canvas.h"
 #include "sprite/sample/samplepicture.h"
-#include "sprite/ui/imagelist.h"
 
 #include <gtest/gtest.h>
 
@@ -43,30 +42,16 @@ TEST(Canvas, EncodesUpToThreeColoursACell) {
     EXPECT_FALSE(pixmoth::encodeCanvas(canvas, picture));
 }
 
-TEST(Canvas, FileBytesLoadBackUnchanged) {
-    Picture picture;
-    ASSERT_TRUE(pixmoth::encodeCanvas(pixmoth::sampleCanvas(), picture));
-    const QByteArray bytes = pixmoth::pictureFileBytes(picture, 0x5800);
-    ASSERT_EQ(bytes.size(), pixmoth::kShortPictureSize);
-    EXPECT_EQ(quint8(bytes[0]), 0x00);
-    EXPECT_EQ(quint8(bytes[1]), 0x58);
-    Picture loaded;
-    ASSERT_EQ(pixmoth::readPictureBytes(bytes, loaded).status, pixmoth::LoadStatus::Loaded);
-    for (int i = 1; i <= 1024; ++i) {
-        ASSERT_EQ(loaded.colourData[std::size_t(i)], picture.colourData[std::size_t(i)]) << i;
-        ASSERT_EQ(loaded.screenData[std::size_t(i)], picture.screenData[std::size_t(i)]) << i;
-    }
-    for (int n = 1; n <= pixmoth::kPictureBitmapBytes; ++n)
-        ASSERT_EQ(loaded.bitmapData[std::size_t(n)], picture.bitmapData[std::size_t(n)]) << n;
-}
-
 TEST(SamplePicture, MotifsInTheirOwnColoursOnBlack) {
+    // A short picture file loading at $5800, whose every cell keeps to its
+    // four colours.
     const QByteArray bytes = pixmoth::samplePictureBytes();
     ASSERT_EQ(bytes.size(), pixmoth::kShortPictureSize);
+    EXPECT_EQ(bytes.left(2), QByteArray("\x00\x58", 2));
     Picture picture;
     ASSERT_EQ(pixmoth::readPictureBytes(bytes, picture).status, pixmoth::LoadStatus::Loaded);
     const Canvas canvas = pixmoth::sampleCanvas();
-    expectDecodesTo(picture, canvas); // every cell kept to its four colours
+    expectDecodesTo(picture, canvas);
 
     const auto& motifs = pixmoth::sampleMotifs();
     ASSERT_GE(motifs.size(), 6u);
@@ -90,26 +75,6 @@ TEST(SamplePicture, MotifsInTheirOwnColoursOnBlack) {
     for (quint8 colour : canvas.pixels)
         black += colour == 0;
     EXPECT_GT(black, Canvas::kWidth * Canvas::kHeight * 3 / 4); // mostly black background
-}
-
-TEST(ImageList, SwatchesAndTheNoneCross) {
-    for (int image = 1; image <= 16; ++image) {
-        const QImage swatch = pixmoth::ImageListImage(image);
-        ASSERT_EQ(swatch.size(), QSize(16, 16));
-        for (const QPoint p : {QPoint(0, 0), QPoint(7, 9), QPoint(15, 15)})
-            EXPECT_EQ(swatch.pixel(p), pixmoth::paletteQRgb(image - 1)) << image;
-    }
-    const QImage none = pixmoth::ImageListImage(17);
-    ASSERT_EQ(none.size(), QSize(16, 16));
-    const QRgb red = qRgb(232, 0, 0), white = qRgb(255, 255, 255);
-    for (int i = 0; i < 16; ++i) {
-        EXPECT_EQ(none.pixel(i, i), red) << i;
-        EXPECT_EQ(none.pixel(15 - i, i), red) << i;
-    }
-    EXPECT_EQ(none.pixel(8, 0), white);
-    EXPECT_EQ(none.pixel(0, 8), white);
-    EXPECT_TRUE(pixmoth::ImageListImage(0).isNull());
-    EXPECT_TRUE(pixmoth::ImageListImage(18).isNull());
 }
 
 } // namespace

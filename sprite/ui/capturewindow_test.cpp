@@ -186,8 +186,11 @@ protected:
                 const int colour = keys[i].mid(3).toInt();
                 EXPECT_EQ(list->itemText(i), pixmoth::ColourNames()[std::size_t(colour)]);
                 const QImage icon = list->itemIcon(i).pixmap(16, 16).toImage();
-                EXPECT_EQ(icon.convertToFormat(QImage::Format_RGB32),
-                          pixmoth::ImageListImage(colour + 1).convertToFormat(QImage::Format_RGB32))
+                EXPECT_EQ(
+                    icon.convertToFormat(QImage::Format_RGB32),
+                    pixmoth::ImageListImage(
+                        colour + 1, list->palette().color(QPalette::Active, QPalette::Text).rgb())
+                        .convertToFormat(QImage::Format_RGB32))
                     << i;
             }
         }

@@ -260,8 +260,9 @@ MainControls buildMainControls(QMainWindow& window) {
     c.Timer1->setInterval(100);
 
     buildMenus(window, c);
+    const QRgb text = c.cboCol1->palette().color(QPalette::Active, QPalette::Text).rgb();
     for (int i = 0; i < kImageListSize; ++i)
-        c.ImageList1[std::size_t(i)] = QIcon(QPixmap::fromImage(ImageListImage(i + 1)));
+        c.ImageList1[std::size_t(i)] = QIcon(QPixmap::fromImage(ImageListImage(i + 1, text)));
     return c;
 }
 

@@ -92,9 +92,10 @@ void MainWindow::ArrangeControls() {
         labels[i]->setGeometry(labelPlaces[i].adjusted(0, 0, extra, 0));
         boxes[i]->setGeometry(lists[i].translated(extra, 0));
     }
-    const WindowLayout l = pixmoth::controlPlaces(state_.Magnification, extra);
+    const int m = state_.Magnification;
+    const WindowLayout l = pixmoth::controlPlaces(m, devicePixelRatioF(), extra);
     c_.picStd->setGeometry(l.picStd);
-    c_.picStd->setPixelUnit(state_.Magnification);
+    c_.picStd->setPictureFormat(QSize(320 * m, 200 * m), m);
     c_.Frame1->setGeometry(l.Frame1);
     c_.Frame3->setGeometry(l.Frame3);
     c_.Frame2->setGeometry(l.Frame2);
@@ -105,13 +106,17 @@ void MainWindow::ArrangeControls() {
     layout()->activate();
 }
 
+QRect MainWindow::previewPlace() const {
+    return pixmoth::controlPlaces(state_.Magnification, devicePixelRatioF(),
+                                  c_.Frame1->width() - FramePlaces::kColumnWidth)
+        .picCapture;
+}
+
 void MainWindow::PlaceCapturePreview() {
-    c_.picCapture->setGeometry(
-        pixmoth::controlPlaces(state_.Magnification, c_.Frame1->width() - FramePlaces::kColumnWidth)
-            .picCapture);
+    c_.picCapture->setGeometry(previewPlace());
     // Each hi-res pixel of the preview is 3 x 3 pixels (a multicolour
     // pixel 6 x 3).
-    c_.picCapture->setPixelUnit(3);
+    c_.picCapture->setPictureFormat(QSize(kPreviewWidth, kPreviewHeight), 3);
     c_.picCapture->clear(paletteQRgb(0));
 }
 
@@ -177,8 +182,7 @@ void MainWindow::DrawBitmap() {
 }
 
 void MainWindow::DrawCapturePic() {
-    capture_ =
-        captureArea(picture_, boxOrigin(state_.CaptureX, state_.CaptureY, state_.Magnification));
+    capture_ = captureArea(picture_, state_.origin());
     c_.picCapture->setImage(capture_.preview);
     fillColourLists();
 }
@@ -198,15 +202,15 @@ void MainWindow::fillColourLists() {
 void MainWindow::DrawCaptureFrame() {
     if (state_.Rescaling)
         return;
-    const int x = state_.CaptureX;
-    const int y = state_.CaptureY;
-    const int m = state_.Magnification;
+    const ViewState at = state_;
     const int colour = kFlashColours[std::size_t(state_.FlashStep)];
-    // The frame lives on the screen only; the next one replaces it.
-    c_.picStd->setOverlay(
-        [x, y, m, colour](QPainter& painter) { paintCaptureFrame(painter, x, y, m, colour); });
+    // The frame lives on the screen only; the next one replaces it. It sits
+    // on the pixels the box captures, at the screen's pixel size.
+    c_.picStd->setOverlay([at, colour](QPainter& painter, int pixelSize) {
+        paintCaptureFrame(painter, at.box(pixelSize), pixelSize, colour);
+    });
     state_.FlashStep = nextFlashStep(state_.FlashStep);
-    state_.PositionStatusText = positionText(x, y, m);
+    state_.PositionStatusText = positionText(at.CaptureX, at.CaptureY, at.Magnification);
     UpdateStatusText();
 }
 
@@ -267,10 +271,8 @@ void MainWindow::cmdGenerate_Click() {
         GenerateSpriteData(picture_, capture_, readChoices(), notation, state_.EraseOnCapture);
     if (state_.EraseOnCapture) {
         const int m = state_.Magnification;
-        const CaptureOrigin at = capture_.origin;
         c_.picStd->changeImage(
-            [&](QImage& view) { paintErasedPixels(view, sprite.erasedPixels, m); },
-            QRect(at.px * m, at.py * m, kSpriteWidth * m, kSpriteHeight * m));
+            [&](QImage& view) { paintErasedPixels(view, sprite.erasedPixels, m); }, state_.box(m));
         DrawCapturePic();
     }
     ResultWindow::showResult(frmResult_, this, sprite.text);
@@ -298,6 +300,14 @@ void MainWindow::dropEvent(QDropEvent* event) {
     // messages, runs once it has.
     QMetaObject::invokeMethod(
         this, [this, path] { loadPicture(path); }, Qt::QueuedConnection);
+}
+
+bool MainWindow::event(QEvent* event) {
+    if (event->type() == QEvent::ScreenChangeInternal) {
+        ArrangeControls();
+        c_.picCapture->setGeometry(previewPlace());
+    }
+    return QMainWindow::event(event);
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {

@@ -55,6 +55,8 @@ public:
     ResultWindow* resultWindow() const { return frmResult_.data(); }
 
 protected:
+    // On a screen of another scale the picture boxes fit their pictures again.
+    bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     // A picture file dropped from a file manager loads as by File > Load.
     void dragEnterEvent(QDragEnterEvent* event) override;
@@ -74,6 +76,7 @@ private:
     void connectHandlers();
     bool openListKey(QObject* watched, const QKeyEvent& key);
     bool arrowKey(int key, bool released);
+    QRect previewPlace() const;
 
     felgrove::Prompts& prompts_;
     MainControls c_;

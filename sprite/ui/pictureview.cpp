@@ -7,9 +7,28 @@
 
 namespace pixmoth {
 
+int devicePixelsPerPixel(int unit, qreal deviceScale) {
+    return std::max(1, int(std::floor(deviceScale * std::max(1, unit) + 1e-6)));
+}
+
+QSize shownSize(QSize imageSize, int unit, qreal deviceScale) {
+    const int u = std::max(1, unit);
+    const int k = devicePixelsPerPixel(u, deviceScale);
+    const auto length = [&](int image) {
+        return int(std::ceil(image / u * k / deviceScale - 1e-6));
+    };
+    return {length(imageSize.width()), length(imageSize.height())};
+}
+
 PictureView::PictureView(bool bordered, QWidget* parent) : QWidget(parent), bordered_(bordered) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::NoFocus);
+}
+
+void PictureView::setPictureFormat(QSize imageSize, int unit) {
+    imageSize_ = imageSize;
+    unit_ = std::max(1, unit);
+    update();
 }
 
 void PictureView::setImage(QImage image) {
@@ -21,22 +40,17 @@ void PictureView::changeImage(const std::function<void(QImage&)>& change, const 
     if (image_.isNull())
         return;
     change(image_);
-    updateImagePart(changed);
-}
-
-void PictureView::updateImagePart(const QRect& part) {
     // Enlarged to whole screen pixels, the part lies elsewhere: all of it.
     const qreal deviceScale = devicePixelRatioF();
-    if (std::abs(devicePixelsPerPixel(deviceScale) - unit_ * deviceScale) > 1e-6)
+    if (std::abs(devicePixelsPerPixel(unit_, deviceScale) - unit_ * deviceScale) > 1e-6)
         update();
     else
-        update(part.translated(pictureArea().topLeft()));
+        update(changed.translated(pictureArea().topLeft()));
 }
 
 void PictureView::clear(QRgb colour) {
-    const QSize size = pictureArea().size();
-    if (image_.size() != size)
-        image_ = QImage(size, QImage::Format_RGB32);
+    if (image_.size() != imageSize_)
+        image_ = QImage(imageSize_, QImage::Format_RGB32);
     image_.fill(colour);
     update();
 }
@@ -49,15 +63,6 @@ void PictureView::setOverlay(Overlay overlay) {
 QRect PictureView::pictureArea() const {
     const int border = bordered_ ? 1 : 0;
     return rect().adjusted(border, border, -border, -border);
-}
-
-void PictureView::setPixelUnit(int unit) {
-    unit_ = std::max(1, unit);
-    update();
-}
-
-int PictureView::devicePixelsPerPixel(qreal deviceScale) const {
-    return std::max(1, int(std::floor(deviceScale * unit_ + 1e-6)));
 }
 
 namespace {
@@ -78,6 +83,10 @@ QImage enlarged(const QImage& image, int unit, int k) {
     return out;
 }
 
+QPoint rounded(QPointF point) {
+    return {int(std::round(point.x())), int(std::round(point.y()))};
+}
+
 } // namespace
 
 void PictureView::paintEvent(QPaintEvent* event) {
@@ -86,40 +95,59 @@ void PictureView::paintEvent(QPaintEvent* event) {
     // C64 pixels depend on it.
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     painter.setRenderHint(QPainter::Antialiasing, false);
-    const QRect area = pictureArea();
-    if (bordered_) {
-        painter.setPen(palette().color(QPalette::Dark));
-        painter.drawRect(rect().adjusted(0, 0, -1, -1));
-    }
-    painter.setClipRect(area & event->rect());
-    painter.fillRect(area, Qt::black);
-    // Screen pixels per window pixel, as the painter will draw them.
     const QTransform toDevice = painter.deviceTransform();
     const qreal deviceScale = toDevice.m11() > 0 ? toDevice.m11() : devicePixelRatioF();
-    const int k = devicePixelsPerPixel(deviceScale);
-    // Window pixels per image pixel: 1 wherever the scale is a whole number
-    // of screen pixels per image pixel.
-    const qreal scale = k / (unit_ * deviceScale);
-    if (!image_.isNull() && std::abs(scale - 1.0) < 1e-6) {
-        const QRect shown = QRect(area.topLeft(), image_.size()) & area;
-        painter.drawImage(shown, image_, QRect(QPoint(0, 0), shown.size()));
-    } else if (!image_.isNull()) {
-        if (shown_.size() != image_.size() / unit_ * k ||
-            shown_.text(QStringLiteral("key")) != QString::number(image_.cacheKey())) {
-            shown_ = enlarged(image_, unit_, k);
-            shown_.setText(QStringLiteral("key"), QString::number(image_.cacheKey()));
+    const int k = devicePixelsPerPixel(unit_, deviceScale);
+    const QRect widget(rounded(toDevice.map(QPointF(0, 0))),
+                       rounded(toDevice.map(QPointF(width(), height()))) - QPoint(1, 1));
+    const QRect dirty(rounded(toDevice.map(QPointF(event->rect().topLeft()))),
+                      rounded(toDevice.map(QPointF(event->rect().bottomRight() + QPoint(1, 1)))) -
+                          QPoint(1, 1));
+    const QPoint corner = rounded(toDevice.map(QPointF(pictureArea().topLeft())));
+    const QRect picture(corner, imageSize_ / unit_ * k);
+    painter.setClipRect(event->rect());
+    const bool wholeScale = std::abs(deviceScale - std::round(deviceScale)) < 1e-6;
+    if (bordered_ && wholeScale) {
+        // A whole number of screen pixels per window pixel (100 %, 200 %):
+        // the border is a line of one window pixel round the box.
+        painter.setPen(palette().color(QPalette::Dark));
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+        painter.fillRect(pictureArea(), Qt::black);
+    }
+    // From here on one unit is one screen pixel, so every edge below is a
+    // whole screen pixel.
+    painter.setWorldTransform(toDevice.inverted() * painter.worldTransform());
+    painter.setClipRect(widget & dirty);
+    if (!bordered_) {
+        // Less than a window pixel beyond the picture: the box's background.
+        painter.fillRect(widget, palette().color(QPalette::Window));
+    } else if (!wholeScale) {
+        // The border band round the picture, as thick at the right and
+        // bottom as at the left and top where the box has room: a one-pixel
+        // line in the theme's dark colour on its outer edge, black inside.
+        const QPoint far = picture.bottomRight() + corner - widget.topLeft();
+        const QRect band(widget.topLeft(), QPoint(std::min(far.x(), widget.right()),
+                                                  std::min(far.y(), widget.bottom())));
+        painter.fillRect(band, palette().color(QPalette::Dark));
+        painter.fillRect(band.adjusted(1, 1, -1, -1), Qt::black);
+    }
+    painter.setClipRect(picture & widget & dirty);
+    painter.fillRect(picture, Qt::black);
+    if (!image_.isNull()) {
+        if (k == unit_) {
+            painter.drawImage(corner, image_);
+        } else {
+            if (shown_.size() != image_.size() / unit_ * k ||
+                shown_.text(QStringLiteral("key")) != QString::number(image_.cacheKey())) {
+                shown_ = enlarged(image_, unit_, k);
+                shown_.setText(QStringLiteral("key"), QString::number(image_.cacheKey()));
+            }
+            painter.drawImage(corner, shown_);
         }
-        // One image pixel per screen pixel, from a whole screen pixel.
-        shown_.setDevicePixelRatio(deviceScale);
-        const QPointF corner = toDevice.map(QPointF(area.topLeft()));
-        const QPointF at =
-            toDevice.inverted().map(QPointF(std::round(corner.x()), std::round(corner.y())));
-        painter.drawImage(at, shown_);
     }
     if (overlay_) {
-        painter.translate(area.topLeft());
-        painter.scale(scale, scale);
-        overlay_(painter);
+        painter.translate(corner);
+        overlay_(painter, k);
     }
 }
 

@@ -9,9 +9,9 @@ namespace pixmoth {
 // area (below the menu bar, above the status bar). Controls inside a frame
 // are placed relative to their frame.
 struct WindowLayout {
-    QRect picStd;       // the picture: 320M x 200M plus a one-pixel border
+    QRect picStd;       // the picture (320M x 200M at 100 %) plus a one-pixel border
     QRect Frame1;       // holds the sprite preview
-    QRect picCapture;   // the preview, 72 x 63, centred in Frame1
+    QRect picCapture;   // the preview (72 x 63 at 100 %), centred in Frame1
     QRect Frame3;       // the three colour lists
     QRect Frame2;       // "Output"
     QRect cmdGenerate;  // below Frame2
@@ -19,11 +19,13 @@ struct WindowLayout {
     QSize client;       // exactly what the controls need
 };
 
-// The places at magnification `magnification` (1 or 2). The picture grows
-// with the magnification; the column of frames keeps its size and moves
-// along the picture's right edge.
+// The places at magnification `magnification` (1 or 2) on a screen of
+// `deviceScale` screen pixels per window pixel. The picture boxes fit their
+// pictures as drawn there (shownSize): the picture grows with the
+// magnification; the column of frames keeps its size and moves along the
+// picture's right edge.
 // `columnExtra` widens the column for captions wider than their places.
-WindowLayout controlPlaces(int magnification, int columnExtra = 0);
+WindowLayout controlPlaces(int magnification, qreal deviceScale = 1.0, int columnExtra = 0);
 
 // The fixed places inside the frames.
 struct FramePlaces {
