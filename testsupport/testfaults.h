@@ -30,22 +30,9 @@ inline bool makeHardLink(const QString& existing, const QString& link) {
                                                      link.toUtf8().constData());
 }
 
-inline void makeWritable(const QString& path) {
-    felgrove::platform::testing::makeWritable(path.toUtf8().constData(), true);
-}
-
-// Makes `folder` read-only and tells whether that stops this process from
-// creating a file in it; as root it does not, and the caller must use
-// another unwritable place.
-inline bool makeReadOnly(const QString& folder) {
-    felgrove::platform::testing::makeWritable(folder.toUtf8().constData(), false);
-    const QString probe = QDir(folder).filePath(QStringLiteral(".probe"));
-    QFile file(probe);
-    if (!file.open(QIODevice::WriteOnly))
-        return true;
-    file.close();
-    QFile::remove(probe);
-    return false;
+// Lets everyone, or no one but root, write to the file or into the folder.
+inline void makeWritable(const QString& path, bool writable) {
+    felgrove::platform::testing::makeWritable(path.toUtf8().constData(), writable);
 }
 
 // A place where no user can create a file: the kernel's process folder.

@@ -92,26 +92,41 @@ TEST_F(Output, UnwritablePlacesFailWithAReason) {
               (QStringList{QStringLiteral("out.bin"), QStringLiteral("pipe")}));
 }
 
-// A read-only folder: the open fails with a reason that names the file, and
-// nothing is left in the folder. Permission bits stop everyone but root.
-TEST_F(Output, AReadOnlyFolderFailsWithAReason) {
-    QDir(dir.path()).mkdir(QStringLiteral("locked"));
-    const QString locked = dir.filePath(QStringLiteral("locked"));
-    const bool stopped = prg::test::makeReadOnly(locked);
-    const QString target = locked + QStringLiteral("/out.bin");
-    const prg::Status status =
-        stopped ? prg::OutputFile(target, QStringLiteral("Slivra")).open() : std::nullopt;
-    const QStringList left = QDir(locked).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
-                                                    QDir::NoDotAndDotDot);
-    prg::test::makeWritable(locked);
-    if (!stopped)
-        GTEST_SKIP() << "a read-only folder does not stop root from creating files";
-    ASSERT_TRUE(status.has_value());
-    EXPECT_NE(status->number, 0);
-    EXPECT_TRUE(status->description.contains(QDir::toNativeSeparators(target)))
-        << status->description.toStdString();
-    EXPECT_EQ(status->source, QLatin1String("Slivra"));
-    EXPECT_EQ(left, QStringList());
+// A read-only folder, or a read-only file in the output's place: the open
+// fails with a reason that names the file once, and nothing is left in the
+// folder. Permission bits stop everyone but root.
+TEST_F(Output, ReadOnlyPlacesFailWithAReason) {
+    const struct {
+        const char* locked; // made read-only
+        const char* target;
+        const char* reason;
+    } cases[] = {
+        {"folder", "folder/out.bin", "Permission denied"},
+        {"old.bin", "old.bin", "Existing file is not writable"},
+    };
+    if (felgrove::platform::testing::ownsEveryFile())
+        GTEST_SKIP() << "read-only places do not stop root";
+    QDir(dir.path()).mkdir(QStringLiteral("folder"));
+    writeFile(dir.filePath(QStringLiteral("old.bin")), "old");
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.locked);
+        const QString locked = dir.filePath(QLatin1String(c.locked));
+        const QString target = dir.filePath(QLatin1String(c.target));
+        const QStringList before = QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden);
+        prg::test::makeWritable(locked, false);
+        const prg::Status status = prg::OutputFile(target, QStringLiteral("Slivra")).open();
+        prg::test::makeWritable(locked, true);
+        ASSERT_TRUE(status.has_value());
+        EXPECT_NE(status->number, 0);
+        EXPECT_EQ(status->description.toStdString(),
+                  (QDir::toNativeSeparators(target) + QLatin1String(": ") + QLatin1String(c.reason))
+                      .toStdString());
+        EXPECT_EQ(status->source, QLatin1String("Slivra"));
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden), before);
+        EXPECT_EQ(QDir(dir.filePath(QStringLiteral("folder")))
+                      .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                  QStringList());
+    }
 }
 
 // A disk that fills up while the file is written, at points before, at and
@@ -161,19 +176,46 @@ TEST_F(Output, ACommitThatCannotReplaceTheTargetIsReported) {
 }
 
 // A symbolic link as the output name: the file it points to gets the bytes
-// and the link stays a link.
+// and the link stays a link, even when it is pointed elsewhere while the
+// file is written.
 TEST_F(Output, WritesThroughASymbolicLink) {
     const QString target = dir.filePath(QStringLiteral("target.bin"));
     const QString link = dir.filePath(QStringLiteral("link.bin"));
     ASSERT_TRUE(QFile::link(target, link)); // dangling until the first write
-    for (const QByteArray& bytes : {QByteArray("first"), QByteArray("second")}) {
+    const struct {
+        QByteArray bytes;
+        const char* movedTo; // where the link points before the commit
+    } cases[] = {{"first", nullptr}, {"second", nullptr}, {"third", "gone/moved.bin"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.bytes.constData());
         prg::OutputFile out(link, QStringLiteral("Slivra"));
         ASSERT_FALSE(out.open());
-        ASSERT_FALSE(out.write(bytes.constData(), bytes.size()));
-        ASSERT_FALSE(out.commit());
+        ASSERT_FALSE(out.write(c.bytes.constData(), c.bytes.size()));
+        if (c.movedTo) {
+            ASSERT_TRUE(QFile::remove(link));
+            ASSERT_TRUE(QFile::link(dir.filePath(QLatin1String(c.movedTo)), link));
+        }
+        EXPECT_EQ(out.commit(), std::nullopt);
         EXPECT_TRUE(QFileInfo(link).isSymLink());
-        EXPECT_EQ(contents(target), bytes);
+        EXPECT_EQ(contents(target), c.bytes);
     }
+}
+
+// Opened again, an input lets go of the file it had open and takes the file
+// as it is now.
+TEST_F(Output, AnInputOpenedAgainTakesTheFileAsItIsNow) {
+    const QString in = dir.filePath(QStringLiteral("in.prg"));
+    writeFile(in, QByteArray("\x01\x08"
+                             "ab"));
+    prg::PrgInput input(in, QStringLiteral("Nembra"));
+    ASSERT_FALSE(input.open());
+    const QDir descriptors(QStringLiteral("/proc/self/fd")); // where the system lists them
+    const qsizetype opened = descriptors.entryList(QDir::AllEntries | QDir::System).size();
+    writeFile(in, QByteArray("\x01\x08\x01\x02\x03\x04\x05"));
+    for (int again = 0; again < 3; ++again)
+        ASSERT_FALSE(input.open());
+    EXPECT_EQ(input.size(), 7);
+    EXPECT_EQ(descriptors.entryList(QDir::AllEntries | QDir::System).size(), opened);
 }
 
 // What both conversions do with the shared path: read the PRG in blocks and
