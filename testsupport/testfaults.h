@@ -35,9 +35,24 @@ inline void makeWritable(const QString& path, bool writable) {
     felgrove::platform::testing::makeWritable(path.toUtf8().constData(), writable);
 }
 
-// A place where no user can create a file: the kernel's process folder.
+// FIFOs, devices in the file system and a per-process limit on file size
+// exist on POSIX only; the tests skip what cannot exist elsewhere.
+#ifdef Q_OS_WIN
+constexpr bool kPosix = false;
+#else
+constexpr bool kPosix = true;
+#endif
+
+// A place where no user can create a file: the kernel's process folder; on
+// Windows a name that no file may have.
 inline QString unwritablePlace() {
-    return QStringLiteral("/proc/felgrove-output.bin");
+    return kPosix ? QStringLiteral("/proc/felgrove-output.bin")
+                  : QStringLiteral("C:/felgrove<output>.bin");
+}
+
+// A device that reads without end on POSIX; the null device on Windows.
+inline QString device() {
+    return kPosix ? QStringLiteral("/dev/zero") : QStringLiteral("NUL");
 }
 
 // A disk that takes the bytes but fails to keep them: the n-th sync (counting

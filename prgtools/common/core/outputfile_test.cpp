@@ -66,7 +66,7 @@ TEST_F(Output, AnAbandonedFileLeavesTheOldOneAndNoLeftovers) {
 TEST_F(Output, UnwritablePlacesFailWithAReason) {
     seed("a file");
     const QString fifo = dir.filePath(QStringLiteral("pipe"));
-    ASSERT_TRUE(prg::test::makeFifo(fifo));
+    ASSERT_EQ(prg::test::makeFifo(fifo), prg::test::kPosix);
     const std::vector<QString> cases = {
         dir.filePath(QStringLiteral("missing/out.bin")), // folder does not exist
         dir.path(),                                      // a folder, not a file
@@ -76,6 +76,8 @@ TEST_F(Output, UnwritablePlacesFailWithAReason) {
     };
     for (const QString& target : cases) {
         SCOPED_TRACE(target.toStdString());
+        if (target == fifo && !prg::test::kPosix)
+            continue;
         prg::OutputFile out(target, QStringLiteral("Slivra"));
         const prg::Status status = out.open();
         ASSERT_TRUE(status.has_value());
@@ -89,7 +91,8 @@ TEST_F(Output, UnwritablePlacesFailWithAReason) {
     EXPECT_EQ(contents(path()), QByteArray("a file"));
     EXPECT_EQ(QDir(dir.path())
                   .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
-              (QStringList{QStringLiteral("out.bin"), QStringLiteral("pipe")}));
+              (QStringList{QStringLiteral("out.bin")} +
+               (prg::test::kPosix ? QStringList{QStringLiteral("pipe")} : QStringList())));
 }
 
 // A read-only folder, or a read-only file in the output's place: the open
@@ -110,6 +113,9 @@ TEST_F(Output, ReadOnlyPlacesFailWithAReason) {
     writeFile(dir.filePath(QStringLiteral("old.bin")), "old");
     for (const auto& c : cases) {
         SCOPED_TRACE(c.locked);
+        if (QLatin1String(c.locked) == QLatin1String("folder") && !prg::test::kPosix)
+            continue; // a read-only folder on Windows takes new files
+
         const QString locked = dir.filePath(QLatin1String(c.locked));
         const QString target = dir.filePath(QLatin1String(c.target));
         const QStringList before = QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden);
@@ -133,6 +139,8 @@ TEST_F(Output, ReadOnlyPlacesFailWithAReason) {
 // after the buffer's edge: the failure is reported by a write or by the
 // commit, and the old file stays whole, with nothing left beside it.
 TEST_F(Output, AWriteFailingMidwayKeepsTheOldFile) {
+    if (!prg::test::kPosix)
+        GTEST_SKIP() << "no limit on file size here";
     const QByteArray old("old contents");
     const QByteArray fresh(600000, 'n');
     for (prg::test::FileBytes limit :
@@ -179,6 +187,8 @@ TEST_F(Output, ACommitThatCannotReplaceTheTargetIsReported) {
 // and the link stays a link, even when it is pointed elsewhere while the
 // file is written.
 TEST_F(Output, WritesThroughASymbolicLink) {
+    if (!prg::test::kPosix)
+        GTEST_SKIP() << "QFile::link() makes a shortcut here";
     const QString target = dir.filePath(QStringLiteral("target.bin"));
     const QString link = dir.filePath(QStringLiteral("link.bin"));
     ASSERT_TRUE(QFile::link(target, link)); // dangling until the first write
@@ -209,13 +219,15 @@ TEST_F(Output, AnInputOpenedAgainTakesTheFileAsItIsNow) {
                              "ab"));
     prg::PrgInput input(in, QStringLiteral("Nembra"));
     ASSERT_FALSE(input.open());
-    const QDir descriptors(QStringLiteral("/proc/self/fd")); // where the system lists them
+    const QDir descriptors(QStringLiteral("/proc/self/fd")); // where Linux lists them
     const qsizetype opened = descriptors.entryList(QDir::AllEntries | QDir::System).size();
     writeFile(in, QByteArray("\x01\x08\x01\x02\x03\x04\x05"));
     for (int again = 0; again < 3; ++again)
         ASSERT_FALSE(input.open());
     EXPECT_EQ(input.size(), 7);
-    EXPECT_EQ(descriptors.entryList(QDir::AllEntries | QDir::System).size(), opened);
+    if (prg::test::kPosix) {
+        EXPECT_EQ(descriptors.entryList(QDir::AllEntries | QDir::System).size(), opened);
+    }
 }
 
 // What both conversions do with the shared path: read the PRG in blocks and
@@ -251,7 +263,7 @@ TEST_F(Output, DiskAndFileFaultsAreReportedAndLoseNothing) {
     const QByteArray prgBytes = QByteArray("\x01\x08", 2) + QByteArray(5000, 'd');
     const QByteArray old("old output");
     const QString fifo = dir.filePath(QStringLiteral("pipe.prg"));
-    ASSERT_TRUE(prg::test::makeFifo(fifo));
+    ASSERT_EQ(prg::test::makeFifo(fifo), prg::test::kPosix);
     QDir(dir.path()).mkdir(QStringLiteral("folder.prg"));
     const QString tooLong = dir.filePath(QString(300, QLatin1Char('n')));
     const struct {
@@ -282,8 +294,8 @@ TEST_F(Output, DiskAndFileFaultsAreReportedAndLoseNothing) {
          "Is a directory", false},
         {"a FIFO as input", fifo, 0, 0, prg::test::kUnlimited, false, fifo, EINVAL,
          "not an ordinary file", false},
-        {"a device as input", QStringLiteral("/dev/zero"), 0, 0, prg::test::kUnlimited, false,
-         QStringLiteral("/dev/zero"), EINVAL, "not an ordinary file", false},
+        {"a device as input", prg::test::device(), 0, 0, prg::test::kUnlimited, false,
+         prg::test::device(), EINVAL, "not an ordinary file", false},
         {"a missing input", dir.filePath(QStringLiteral("gone.prg")), 0, 0, prg::test::kUnlimited,
          false, dir.filePath(QStringLiteral("gone.prg")), ENOENT, "No such file or directory",
          false},
@@ -292,6 +304,11 @@ TEST_F(Output, DiskAndFileFaultsAreReportedAndLoseNothing) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
+        // Windows has no FIFOs and no file-size limit, and Qt there does not
+        // look at the close of a file.
+        if (!prg::test::kPosix &&
+            (c.input == fifo || c.diskSpace != prg::test::kUnlimited || c.failingClose != 0))
+            continue;
         writeFile(in, prgBytes);
         seed(old);
         prg::Status failure;
@@ -312,8 +329,8 @@ TEST_F(Output, DiskAndFileFaultsAreReportedAndLoseNothing) {
         EXPECT_EQ(failure->source, QLatin1String("Nembra"));
         EXPECT_EQ(contents(path()), c.replaced ? prgBytes : old);
         EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System),
-                  (QStringList{QStringLiteral("in.prg"), QStringLiteral("out.bin"),
-                               QStringLiteral("pipe.prg")}));
+                  (QStringList{QStringLiteral("in.prg"), QStringLiteral("out.bin")} +
+                   (prg::test::kPosix ? QStringList{QStringLiteral("pipe.prg")} : QStringList())));
     }
 }
 
