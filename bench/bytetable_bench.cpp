@@ -4,6 +4,7 @@
 // is synced to the disk before it replaces the target (QSaveFile), so the
 // plain write is timed once more with the same sync.
 #include "bench/goaltable.h"
+#include "platform/platform.h"
 #include "prgtools/bytetable/core/bytetable.h"
 
 #include <QByteArray>
@@ -18,7 +19,6 @@
 #include <cstdio>
 #include <map>
 #include <string>
-#include <unistd.h>
 
 namespace {
 
@@ -95,7 +95,7 @@ void BM_PlainWrite(benchmark::State& state) {
         for (qint64 left = f.tableSize; left > 0; left -= block.size())
             out.write(block.constData(), std::min<qint64>(left, block.size()));
         if (synced)
-            ::fdatasync(out.handle());
+            felgrove::platform::syncFile(out.handle());
         out.close();
     }
     state.SetBytesProcessed(state.iterations() * kInputSize);

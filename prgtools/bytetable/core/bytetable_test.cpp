@@ -11,8 +11,6 @@
 
 #include <cerrno>
 
-#include <sys/stat.h>
-
 namespace {
 
 using prg::AddressWindow;
@@ -126,18 +124,18 @@ TEST_F(ByteTable, MatchesTheByteByByteTable) {
 // first line, inside a line or at the edge of the output buffer.
 TEST_F(ByteTable, FailuresLoseNothing) {
     const QString fifo = dir.filePath(QStringLiteral("pipe"));
-    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0644), 0);
+    ASSERT_TRUE(prg::test::makeFifo(fifo));
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("folder.prg")));
     const QString folder = dir.filePath(QStringLiteral("folder.prg"));
     const QString vanished = dir.filePath(QStringLiteral("vanished.prg"));
     const QString values = QStringLiteral("Value per row must be between 1-32");
     const QString full = output + QStringLiteral(": File too large");
-    constexpr rlim_t kNoLimit = RLIM_INFINITY;
+    constexpr prg::test::FileBytes kNoLimit = prg::test::kUnlimited;
     const struct {
         QString input;
         QString output;
         int perRow;
-        rlim_t sizeLimit;
+        prg::test::FileBytes sizeLimit;
         QString description; // part of the failure's description
     } rows[] = {
         {vanished, output, 8, kNoLimit, vanished},

@@ -11,8 +11,6 @@
 #include <cerrno>
 #include <random>
 
-#include <sys/stat.h>
-
 namespace {
 
 using prg::test::contents;
@@ -162,8 +160,7 @@ TEST_F(Extract, BlockEdgesGiveTheSameBytesAsOneByteAtATime) {
 TEST_F(Extract, FailuresLoseNothing) {
     const QByteArray input = prg(0x0801, 50);
     QDir(dir.path()).mkdir(QStringLiteral("sub"));
-    ASSERT_EQ(::mkfifo(QFile::encodeName(dir.filePath(QStringLiteral("pipe"))).constData(), 0644),
-              0);
+    ASSERT_TRUE(prg::test::makeFifo(dir.filePath(QStringLiteral("pipe"))));
     writeFile(in(), input);
     const char* same = "Output file must not be the input file";
     const struct {
@@ -211,7 +208,7 @@ TEST_F(Extract, FaultsWhileRunningLoseNothing) {
     const struct {
         QByteArray input;
         qint64 resizeTo; // -1: left alone; -2: removed
-        rlim_t sizeLimit;
+        prg::test::FileBytes sizeLimit;
         QString failure; // empty: succeeds
     } cases[] = {
         {large, -1, 0, full},
@@ -219,15 +216,15 @@ TEST_F(Extract, FaultsWhileRunningLoseNothing) {
         {large, -1, 2, full},
         {large, -1, 1000, full},
         {large, -1, 262144, full},
-        {small, 0, RLIM_INFINITY, changed},
-        {small, 2, RLIM_INFINITY, changed},
-        {small, 3, RLIM_INFINITY, changed},
-        {small, 1000, RLIM_INFINITY, changed},
-        {large, 100, RLIM_INFINITY, changed},
-        {large, 300000, RLIM_INFINITY, changed},
-        {small, -2, RLIM_INFINITY, {}},
-        {large, -2, RLIM_INFINITY, {}},
-        {small, small.size() + 500, RLIM_INFINITY, {}},
+        {small, 0, prg::test::kUnlimited, changed},
+        {small, 2, prg::test::kUnlimited, changed},
+        {small, 3, prg::test::kUnlimited, changed},
+        {small, 1000, prg::test::kUnlimited, changed},
+        {large, 100, prg::test::kUnlimited, changed},
+        {large, 300000, prg::test::kUnlimited, changed},
+        {small, -2, prg::test::kUnlimited, {}},
+        {large, -2, prg::test::kUnlimited, {}},
+        {small, small.size() + 500, prg::test::kUnlimited, {}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.resizeTo << " " << c.sizeLimit);
