@@ -98,11 +98,12 @@ TEST_F(Window, ControlsStayInsideTheWindowWithoutOverlapping) {
     EXPECT_EQ(status->width(), form->width());
 }
 
+// Which check fails for which text is the input checks' own test; here
+// each box gets the focus when its check fails, the check box decides on
+// the new location.
 TEST_F(Window, InputChecksWarnInOrderAndFocusTheirBox) {
     open();
     writeFile(input(), prg);
-    const QString link = dir.filePath(QStringLiteral("link.prg"));
-    ASSERT_TRUE(QFile::link(input(), link));
     const QString hard = dir.filePath(QStringLiteral("hard.prg"));
     ASSERT_EQ(::link(QFile::encodeName(input()).constData(), QFile::encodeName(hard).constData()),
               0);
@@ -114,19 +115,12 @@ TEST_F(Window, InputChecksWarnInOrderAndFocusTheirBox) {
         const char* focus;
     } rows[] = {
         {{}, output(), "0801", "0809", nullptr, "Input filename is missing", "txtStd0"},
-        {input() + "x", output(), "0801", "0809", nullptr, "Invalid input filename", "txtStd0"},
-        {dir.path(), output(), "0801", "0809", nullptr, "Invalid input filename", "txtStd0"},
-        {input(), "  ", "0801", "0809", nullptr, "Output filename is missing", "txtStd1"},
-        {input(), output(), "0801", "", nullptr, "You must specify extract start and end",
-         "txtStd4"},
+        {input(), hard, "0801", "0809", nullptr, "Output file must not be the input file",
+         "txtStd1"},
         {input(), output(), "C000", "c001", nullptr, "Invalid limit start address", "txtStd4"},
         {input(), output(), "0801", "080", nullptr, "Invalid limit end address", "txtStd5"},
         {input(), output(), "0801", "0809", "zz", "Invalid new location address", "txtStd2"},
         {input(), output(), "0801", "0809", "", "Invalid new location address", "txtStd2"},
-        {input(), link, "0801", "0809", nullptr, "Output file must not be the input file",
-         "txtStd1"},
-        {input(), hard, "0801", "0809", nullptr, "Output file must not be the input file",
-         "txtStd1"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.message);
