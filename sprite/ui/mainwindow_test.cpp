@@ -166,26 +166,28 @@ TEST_F(Window, MenusWithCaptionsShortcutsAndCheckMarks) {
     EXPECT_TRUE(file[2]->isSeparator());
 }
 
+// Each option toggles and the status line says so; once the timer has
+// written the position, it leads the line.
 TEST_F(Window, OptionTogglesAndTheStatusText) {
-    QAction* align = window->controls().mnuAlignToGrid;
-    align->trigger();
-    EXPECT_FALSE(align->isChecked());
-    EXPECT_FALSE(window->state().AlignToGrid);
-    EXPECT_EQ(status(), QLatin1String("Align to grid = OFF, Erase on capture = ON"));
-    align->trigger();
-    EXPECT_TRUE(window->state().AlignToGrid);
-    EXPECT_EQ(status(), QLatin1String("Align to grid = ON, Erase on capture = ON"));
-
-    window->controls().mnuEraseOnCapture->trigger();
-    EXPECT_FALSE(window->state().EraseOnCapture);
-    EXPECT_EQ(status(), QLatin1String("Align to grid = ON, Erase on capture = OFF"));
-
-    // Once the timer has written the position, it leads the line.
-    moveBoxTo(*window, 4, 7);
-    window->DrawCaptureFrame();
-    EXPECT_EQ(status(), QLatin1String("x=4, y=7, Align to grid = ON, Erase on capture = OFF"));
-    window->controls().mnuEraseOnCapture->trigger();
-    EXPECT_EQ(status(), QLatin1String("x=4, y=7, Align to grid = ON, Erase on capture = ON"));
+    const struct {
+        QAction* option;
+        bool tick; // the timer writes the position first
+        const char* status;
+    } rows[] = {
+        {c().mnuAlignToGrid, false, "Align to grid = OFF, Erase on capture = ON"},
+        {c().mnuAlignToGrid, false, "Align to grid = ON, Erase on capture = ON"},
+        {c().mnuEraseOnCapture, false, "Align to grid = ON, Erase on capture = OFF"},
+        {c().mnuEraseOnCapture, true, "x=4, y=7, Align to grid = ON, Erase on capture = ON"},
+    };
+    for (const auto& row : rows) {
+        if (row.tick) {
+            moveBoxTo(*window, 4, 7);
+            window->DrawCaptureFrame();
+        }
+        row.option->trigger();
+        EXPECT_EQ(status(), QLatin1String(row.status));
+    }
+    EXPECT_TRUE(window->state().AlignToGrid && window->state().EraseOnCapture);
 }
 
 TEST_F(Window, AboutAndExit) {

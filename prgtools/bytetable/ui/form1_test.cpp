@@ -89,8 +89,15 @@ TEST_F(Window, EveryControlWithItsCaptionKeyAndTabStop) {
     EXPECT_EQ(focusName(), QLatin1String("txtStd0"));
     EXPECT_EQ(box(3)->text(), QLatin1String("8"));
     EXPECT_FALSE(limit()->isChecked());
+    EXPECT_EQ(box(4)->text() + box(5)->text(), QString());
+    EXPECT_EQ(form->statusText(), QString());
     fillAll(input(), output(), QStringLiteral("16"), false, QStringLiteral("c000"), {});
     felgrove::test::expectControls(form.get(), kControls);
+    for (int address : {4, 5}) {
+        box(address)->clear();
+        QTest::keyClicks(box(address), QStringLiteral("12345"));
+        EXPECT_EQ(box(address)->text(), QLatin1String("1234"));
+    }
 }
 
 // Which check fails for which text is the input checks' own test; here
@@ -175,6 +182,7 @@ TEST_F(Window, AnyStoredTextIsShownAndJudgedAtConversion) {
         click("cmdExit");
         EXPECT_EQ(setting("ValuesPerRow"), row.values);
         EXPECT_EQ(setting("LimitStart"), row.end);
+        EXPECT_EQ(setting("LimitEnd"), row.end);
     }
     EXPECT_EQ(contents(output()), "\t.byte $A9,$01,$8D,$20\r\n\t.byte $D0,$60\r\n");
     box(3)->selectAll();

@@ -72,7 +72,13 @@ TEST_F(Window, EveryControlWithItsCaptionKeyAndTabStop) {
     EXPECT_EQ(form->windowTitle(), QLatin1String("Slivra - Coded by Marrok/Felgrove"));
     EXPECT_EQ(focusName(), QLatin1String("txtStd0"));
     box(4)->setText(QStringLiteral("5800"));
+    EXPECT_EQ(form->statusText(), QString());
     felgrove::test::expectControls(form.get(), kControls);
+    for (int address : {2, 4, 5}) { // the location is on: all three take typing
+        box(address)->clear();
+        QTest::keyClicks(box(address), QStringLiteral("12345"));
+        EXPECT_EQ(box(address)->text(), QLatin1String("1234"));
+    }
     open();
     location()->setChecked(false);
     EXPECT_EQ(felgrove::test::tabRound(box(0), 11),
