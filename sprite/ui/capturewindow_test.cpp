@@ -10,6 +10,7 @@
 #include "sprite/ui/resultwindow.h"
 #include "testsupport/pixmoth_window_driver.h"
 #include "testsupport/recordingprompts.h"
+#include "testsupport/spritetext.h"
 
 #include <QAction>
 #include <QApplication>
@@ -33,6 +34,10 @@ namespace {
 using pixmoth::Canvas;
 using pixmoth::MainWindow;
 using pixmoth::Picture;
+using pixmoth::test::binaryText;
+using pixmoth::test::hexText;
+using pixmoth::test::settle;
+using pixmoth::test::shown;
 
 constexpr int kBlack = 0, kWhite = 1, kRed = 2, kBlue = 6, kYellow = 7, kGreen = 5;
 
@@ -76,34 +81,6 @@ Canvas filledCanvas(int colour) {
     return canvas;
 }
 
-QString joined(const QStringList& lines) {
-    return lines.join(QStringLiteral("\r\n"));
-}
-
-QString zeroHexLine() {
-    return QStringLiteral(".byte $00,$00,$00,$00,$00,$00,$00,$00");
-}
-
-QString hexText(const QString& firstLine) {
-    QStringList lines{firstLine};
-    for (int i = 1; i < 8; ++i)
-        lines << zeroHexLine();
-    return joined(lines);
-}
-
-QString binaryText(const QString& firstLine) {
-    QStringList lines{firstLine};
-    for (int i = 1; i < 21; ++i)
-        lines << QStringLiteral(".byte %00000000,%00000000,%00000000");
-    lines << QStringLiteral(".byte %00000000");
-    return joined(lines);
-}
-
-// The text box keeps its lines as paragraphs joined by "\n".
-QString shown(const QString& text) {
-    return QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-}
-
 // Runs `act` each time `watched` is resized.
 class OnResize : public QObject {
 public:
@@ -120,10 +97,6 @@ private:
     std::function<void()> act_;
 };
 
-void settle() {
-    QCoreApplication::processEvents();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
 
 class CaptureWindow : public ::testing::Test {
 protected:
@@ -415,7 +388,7 @@ TEST_F(CaptureWindow, EraseOnCaptureClearsTheChosenColoursOnly) {
                 expectCaptured(after, kExampleX, kExampleY);
                 expectListsShow(after, kExampleX, kExampleY);
                 // At once again: every list at "[none]", 64 zero bytes.
-                EXPECT_EQ(generate(), shown(hexText(zeroHexLine())));
+                EXPECT_EQ(generate(), shown(hexText(QStringLiteral(".byte $00,$00,$00,$00,$00,$00,$00,$00"))));
                 // What survived still encodes.
                 choose(c().cboCol2, kRed);
                 EXPECT_EQ(generate(),
@@ -434,7 +407,7 @@ TEST_F(CaptureWindow, EscapeClosesTheResultWindowAndTheNextPressOpensItAgain) {
     window->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     // Before any picture: the lists are off, the area all black, 64 zero bytes.
-    EXPECT_EQ(generate(), shown(hexText(zeroHexLine())));
+    EXPECT_EQ(generate(), shown(hexText(QStringLiteral(".byte $00,$00,$00,$00,$00,$00,$00,$00"))));
     QPointer<pixmoth::ResultWindow> first = window->resultWindow();
     ASSERT_FALSE(first.isNull());
     EXPECT_EQ(first->parentWidget(), window.get());

@@ -1,4 +1,5 @@
 #include "sprite/ui/resultwindow.h"
+#include "testsupport/spritetext.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -12,30 +13,15 @@ namespace {
 
 using pixmoth::ResultWindow;
 
+using pixmoth::test::settle;
+using pixmoth::test::shown;
+
 QString hexText() {
-    QStringList lines;
-    for (int i = 0; i < 8; ++i)
-        lines << QStringLiteral(".byte $A5,$FF,$00,$00,$00,$00,$00,$%1")
-                     .arg(i, 2, 10, QLatin1Char('0'));
-    return lines.join(QStringLiteral("\r\n"));
+    return pixmoth::test::hexText(QStringLiteral(".byte $A5,$FF,$00,$00,$00,$00,$00,$01"));
 }
 
 QString binaryText() {
-    QStringList lines;
-    for (int i = 0; i < 21; ++i)
-        lines << QStringLiteral(".byte %11111111,%00000000,%10101010");
-    lines << QStringLiteral(".byte %00000000");
-    return lines.join(QStringLiteral("\r\n"));
-}
-
-// The text box holds paragraphs; its plain text joins them with "\n".
-QString shown(const QString& text) {
-    return QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-}
-
-void settle() {
-    QCoreApplication::processEvents();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return pixmoth::test::binaryText(QStringLiteral(".byte %11111111,%00000000,%10101010"));
 }
 
 TEST(ResultWindow, ShowsTheTextWhollySelected) {
