@@ -6,6 +6,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 namespace {
 
 using pixmoth::LoadStatus;
@@ -68,8 +70,15 @@ TEST_F(Loading, UnreadableFilesSayWhyAndChangeNothing) {
     Picture p;
     p.bitmapData[5] = 42;
     const Picture before = p;
+    // A FIFO (and a link to one) would block the opening for good, and a
+    // device that never ends would never finish the reading.
+    const QString fifo = dir.filePath(QStringLiteral("pipe.prg"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0644), 0);
+    const QString link = dir.filePath(QStringLiteral("link.prg"));
+    ASSERT_TRUE(QFile::link(fifo, link));
     const QString cases[] = {dir.filePath(QStringLiteral("missing.prg")), dir.path(),
-                             dir.filePath(QStringLiteral("no/folder/x.prg"))};
+                             dir.filePath(QStringLiteral("no/folder/x.prg")), fifo, link,
+                             QStringLiteral("/dev/zero"), dir.filePath(QString(300, QLatin1Char('n')))};
     for (const QString& path : cases) {
         const pixmoth::LoadResult result = pixmoth::readPictureFile(path, p);
         EXPECT_EQ(result.status, LoadStatus::Unreadable) << path.toStdString();
