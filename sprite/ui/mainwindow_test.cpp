@@ -1,4 +1,12 @@
+// Pixmoth's main window as its user drives it: the menus, loading, the
+// magnification, the arrow keys, the capture box with its colour lists and
+// flashing frame, and the generate button.
+#include "sprite/core/captureframe.h"
 #include "sprite/core/decode.h"
+#include "sprite/core/palette.h"
+#include "sprite/sample/canvas.h"
+#include "sprite/sample/samplepicture.h"
+#include "sprite/ui/imagelist.h"
 #include "sprite/ui/mainwindow.h"
 #include "sprite/ui/pictureview.h"
 #include "sprite/ui/windowlayout.h"
@@ -18,23 +26,30 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRandomGenerator>
+#include <QScreen>
 #include <QStatusBar>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 
 namespace {
 
 using felgrove::PromptIcon;
+using felgrove::test::Drag;
+using pixmoth::Canvas;
 using pixmoth::MainWindow;
 using pixmoth::Picture;
 using pixmoth::test::moveBoxTo;
+
+constexpr int kBlack = 0, kWhite = 1, kRed = 2, kGreen = 5, kBlue = 6, kNone = 16;
 
 QByteArray randomBytes(qint64 size, quint32 seed) {
     QRandomGenerator random(seed);
@@ -44,8 +59,44 @@ QByteArray randomBytes(qint64 size, quint32 seed) {
     return bytes;
 }
 
+// The worked example: the area's first row four "White", four "Red", four
+// "Black", every other pixel black; the box at (48, 42) hi-res pixels.
+constexpr int kExampleX = 48, kExampleY = 42;
+Canvas exampleCanvas() {
+    Canvas canvas;
+    for (int p = 0; p < 4; ++p) {
+        canvas.at(kExampleX / 2 + p, kExampleY) = kWhite;
+        canvas.at(kExampleX / 2 + 4 + p, kExampleY) = kRed;
+    }
+    return canvas;
+}
+
+Canvas filledCanvas(int colour) {
+    Canvas canvas;
+    canvas.pixels.fill(quint8(colour));
+    return canvas;
+}
+
+// Runs `act` each time `watched` is resized.
+class OnResize : public QObject {
+public:
+    OnResize(QWidget* watched, std::function<void()> act) : act_(std::move(act)) {
+        watched->installEventFilter(this);
+    }
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Resize)
+            act_();
+        return false;
+    }
+
+private:
+    std::function<void()> act_;
+};
+
 class Window : public ::testing::Test {
 protected:
+    const pixmoth::MainControls& c() const { return window->controls(); }
+    std::array<QComboBox*, 3> lists() const { return {c().cboCol1, c().cboCol2, c().cboCol3}; }
     template <typename T = QWidget> T* child(const char* name) const {
         T* found = window->findChild<T*>(QLatin1String(name));
         EXPECT_NE(found, nullptr) << name;
@@ -57,17 +108,36 @@ protected:
         prompts.fileAnswers << path;
         c().mnuLoad->trigger();
     }
+    void load(const Canvas& canvas) {
+        Picture picture;
+        ASSERT_TRUE(pixmoth::encodeCanvas(canvas, picture));
+        load(write(pixmoth::pictureFileBytes(picture, 0x6000)));
+        ASSERT_TRUE(window->state().PictureLoaded);
+    }
     void setMagnification(int m) { (m == 1 ? c().mnu1x1 : c().mnu2x2)->trigger(); }
-    // A picture all of black: the lists hold "[none]" and "Black".
-    void loadBlackPicture() { load(write(QByteArray(pixmoth::kShortPictureSize, '\0'))); }
+    void choose(QComboBox* list, int colour) {
+        const int index = list->findData(pixmoth::colourKey(colour));
+        ASSERT_GE(index, 0) << colour;
+        list->setCurrentIndex(index);
+    }
+    // The first line of the text that Generate shows.
+    QString generate() {
+        c().cmdGenerate->click();
+        if (!window->resultWindow())
+            return QStringLiteral("(no result window)");
+        return window->resultWindow()->output()->toPlainText().section(QLatin1Char('\n'), 0, 0);
+    }
     QString status() const { return c().StatusBar1->text(); }
-    const pixmoth::MainControls& c() const { return window->controls(); }
+    const QImage& drawn() const { return c().picStd->image(); }
+    QImage grabbedPicture() const {
+        const QImage shot = c().picStd->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        return shot.copy(c().picStd->pictureArea());
+    }
     void show() {
         window->show();
         QApplication::setActiveWindow(window.get());
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     }
-    const QImage& drawn() const { return c().picStd->image(); }
 
     felgrove::RecordingPrompts prompts;
     std::unique_ptr<MainWindow> window = std::make_unique<MainWindow>(prompts);
@@ -94,7 +164,7 @@ const felgrove::test::Control kControls[] = {
 
 TEST_F(Window, EveryControlInItsPlace) {
     show();
-    loadBlackPicture(); // the lists on, to be tab stops
+    load(filledCanvas(kBlack)); // the lists on, to be tab stops
     felgrove::test::expectControls(window.get(), kControls);
 }
 
@@ -107,15 +177,14 @@ TEST_F(Window, MenuShortcuts) {
         const char* menu;
         const char* shortcut;
         bool checkable;
-        std::size_t fileRequests;
         int magnification;
         const char* status;
     } rows[] = {
-        {"mnuLoad", "mnuFile", "Ctrl+L", false, 1, 1, "Align to grid = ON, Erase on capture = ON"},
-        {"mnu2x2", "mnuMagnification", "F2", false, 1, 2, "Align to grid = ON, Erase on capture = ON"},
-        {"mnu1x1", "mnuMagnification", "F1", false, 1, 1, "Align to grid = ON, Erase on capture = ON"},
-        {"mnuAlignToGrid", "mnuOptions", "F3", true, 1, 1, "Align to grid = OFF, Erase on capture = ON"},
-        {"mnuEraseOnCapture", "mnuOptions", "F4", true, 1, 1, "Align to grid = OFF, Erase on capture = OFF"},
+        {"mnuLoad", "mnuFile", "Ctrl+L", false, 1, "Align to grid = ON, Erase on capture = ON"},
+        {"mnu2x2", "mnuMagnification", "F2", false, 2, "Align to grid = ON, Erase on capture = ON"},
+        {"mnu1x1", "mnuMagnification", "F1", false, 1, "Align to grid = ON, Erase on capture = ON"},
+        {"mnuAlignToGrid", "mnuOptions", "F3", true, 1, "Align to grid = OFF, Erase on capture = ON"},
+        {"mnuEraseOnCapture", "mnuOptions", "F4", true, 1, "Align to grid = OFF, Erase on capture = OFF"},
     };
     show();
     for (const auto& row : rows) {
@@ -125,7 +194,7 @@ TEST_F(Window, MenuShortcuts) {
         EXPECT_EQ(action->isCheckable(), row.checkable);
         QTest::keySequence(window.get(), QKeySequence(QLatin1String(row.shortcut)));
         EXPECT_FALSE(action->isChecked());
-        EXPECT_EQ(prompts.fileRequests.size(), row.fileRequests);
+        EXPECT_EQ(prompts.fileRequests.size(), 1u);
         EXPECT_EQ(window->state().Magnification, row.magnification);
         EXPECT_EQ(status(), QLatin1String(row.status));
     }
@@ -143,32 +212,49 @@ TEST_F(Window, AboutAndExit) {
     EXPECT_FALSE(window->isVisible());
 }
 
-// Each file loaded in turn: both picture sizes load and are drawn, the lists
-// come on in the theme's entry colour; any other size, or a file that
-// cannot be read, is reported and the previous picture drawn again. Before
-// any picture the lists are off in the window's colour.
+// Files loaded in turn by File > Load or dropped on the window or its
+// picture: both picture sizes load and are drawn, the lists come on in the
+// theme's entry colour and "[none]" chosen; any other size, or a file that
+// cannot be read, is reported and the previous picture drawn again. A drag
+// of anything but one local file is refused. Before any picture the lists
+// are off in the window's colour.
 TEST_F(Window, LoadsPicturesAndRefusesOtherFiles) {
     const struct {
-        qint64 size; // -1: a file that is not there
-        PromptIcon report; // None: loads
-        bool loaded;       // a picture is in the window afterwards
+        qint64 size;        // -1: a file that is not there
+        const char* target; // where it is dropped ("" the window); nullptr: File > Load
+        Drag drag;
+        PromptIcon report;  // None: no message
+        bool taken;         // the file becomes the picture
     } rows[] = {
-        {10049, PromptIcon::Information, false},
-        {pixmoth::kShortPictureSize, PromptIcon::None, true},
-        {10242, PromptIcon::Information, true},
-        {pixmoth::kLongPictureSize, PromptIcon::None, true},
-        {0, PromptIcon::Information, true},
-        {-1, PromptIcon::Warning, true},
+        {10049, nullptr, Drag::OneLocalFile, PromptIcon::Information, false},
+        {pixmoth::kShortPictureSize, nullptr, Drag::OneLocalFile, PromptIcon::None, true},
+        {10242, "", Drag::OneLocalFile, PromptIcon::Information, false},
+        {pixmoth::kLongPictureSize, "picStd", Drag::OneLocalFile, PromptIcon::None, true},
+        {pixmoth::kShortPictureSize, "", Drag::OneLocalFile, PromptIcon::None, true},
+        {pixmoth::kShortPictureSize, "", Drag::TwoFiles, PromptIcon::None, false},
+        {pixmoth::kShortPictureSize, "picStd", Drag::RemoteAddress, PromptIcon::None, false},
+        {pixmoth::kShortPictureSize, "", Drag::PlainText, PromptIcon::None, false},
+        {0, nullptr, Drag::OneLocalFile, PromptIcon::Information, false},
+        {-1, nullptr, Drag::OneLocalFile, PromptIcon::Warning, false},
     };
     Picture expected;
     for (const auto& row : rows) {
-        SCOPED_TRACE(row.size);
+        SCOPED_TRACE(&row - rows);
         prompts.clear();
-        const QByteArray bytes = randomBytes(std::max<qint64>(row.size, 0), quint32(row.size));
+        for (QComboBox* list : lists())
+            list->setCurrentIndex(list->count() - 1);
+        const QByteArray bytes = randomBytes(std::max<qint64>(row.size, 0), quint32(&row - rows));
         const QString path = row.size < 0 ? dir.filePath(QStringLiteral("gone.prg")) : write(bytes);
-        load(path);
-        if (row.report == PromptIcon::None)
+        if (row.target) {
+            QWidget* target = *row.target ? child(row.target) : window.get();
+            const auto mime = felgrove::test::dragData(row.drag, path);
+            EXPECT_EQ(felgrove::test::dragAndDrop(target, mime.get()), row.drag == Drag::OneLocalFile);
+        } else {
+            load(path);
+        }
+        if (row.taken)
             pixmoth::readPictureBytes(bytes, expected);
+        EXPECT_EQ(prompts.fileRequests.size(), row.target ? 0u : 1u);
         EXPECT_EQ(prompts.messages.size(), row.report == PromptIcon::None ? 0u : 1u);
         for (const auto& message : prompts.messages) {
             EXPECT_EQ(message.icon, row.report);
@@ -178,53 +264,20 @@ TEST_F(Window, LoadsPicturesAndRefusesOtherFiles) {
             }
         }
         EXPECT_EQ(window->picture(), expected);
-        EXPECT_EQ(window->state().PictureLoaded, row.loaded);
+        const bool loaded = window->state().PictureLoaded;
+        EXPECT_EQ(loaded, &row != rows);
         EXPECT_EQ(drawn(), pixmoth::renderPicture(expected, 1));
         EXPECT_TRUE(c().ProgressBar1->isHidden());
         EXPECT_EQ(QApplication::overrideCursor(), nullptr); // the busy pointer is gone
-        for (const QComboBox* list : {c().cboCol1, c().cboCol2, c().cboCol3}) {
-            EXPECT_EQ(list->isEnabled(), row.loaded);
+        for (const QComboBox* list : lists()) {
+            EXPECT_EQ(list->isEnabled(), loaded);
+            // Each load captures again, even a refused one.
+            EXPECT_EQ(list->currentIndex(), row.target && row.drag != Drag::OneLocalFile ? list->count() - 1 : 0);
             EXPECT_EQ(list->palette().color(QPalette::Base),
-                      QApplication::palette().color(row.loaded ? QPalette::Base : QPalette::Button));
+                      QApplication::palette().color(loaded ? QPalette::Base : QPalette::Button));
         }
     }
 }
-
-struct PictureDrop {
-    felgrove::test::Drag drag;
-    bool taken;
-};
-
-class DropOnWindow : public Window, public ::testing::WithParamInterface<PictureDrop> {};
-
-// A picture dropped anywhere on the window loads as by File > Load, with the
-// same message for a wrong size; anything but one local file is refused.
-TEST_P(DropOnWindow, LoadsOneLocalFileAsFileLoadDoes) {
-    const QByteArray bytes = randomBytes(pixmoth::kShortPictureSize, 11);
-    const QString good = write(bytes);
-    const QString wrongSize = write(QByteArray(10049, '\1'));
-    for (QWidget* target : {static_cast<QWidget*>(window.get()), static_cast<QWidget*>(c().picStd)}) {
-        for (const QString& path : {wrongSize, good}) {
-            prompts.clear();
-            const auto mime = felgrove::test::dragData(GetParam().drag, path);
-            EXPECT_EQ(felgrove::test::dragAndDrop(target, mime.get()), GetParam().taken);
-            EXPECT_EQ(prompts.messages.size(), GetParam().taken && path == wrongSize ? 1u : 0u);
-        }
-        EXPECT_EQ(window->state().PictureLoaded, GetParam().taken);
-        EXPECT_TRUE(prompts.fileRequests.empty()); // no dialog
-    }
-    Picture expected;
-    if (GetParam().taken)
-        pixmoth::readPictureBytes(bytes, expected);
-    EXPECT_EQ(window->picture(), expected);
-}
-
-using felgrove::test::Drag;
-INSTANTIATE_TEST_SUITE_P(Drops, DropOnWindow,
-                         ::testing::Values(PictureDrop{Drag::OneLocalFile, true},
-                                           PictureDrop{Drag::TwoFiles, false},
-                                           PictureDrop{Drag::RemoteAddress, false},
-                                           PictureDrop{Drag::PlainText, false}));
 
 // A switch lays the window out for the new magnification and fits the
 // window to it. Before any picture the box keeps its numbers (kept inside
@@ -236,14 +289,13 @@ TEST_F(Window, MagnificationSwitches) {
         int from, x, y; // the box's corner in picture pixels at `from`
         int to, toX, toY;
     } rows[] = {
-        {false, 1, 4, 7, 2, 4, 7},          {false, 2, 296, 179, 1, 296, 179},
-        {true, 2, 24, 3, 1, 24, 3},         {true, 2, 296, 179, 1, 296, 179},
-        {true, 1, 24, 21, 2, 48, 42},       {true, 2, 24, 21, 2, 48, 42},
+        {false, 1, 4, 7, 2, 4, 7},    {false, 2, 296, 179, 1, 296, 179},
+        {true, 2, 24, 3, 1, 24, 3},   {true, 2, 296, 179, 1, 296, 179},
+        {true, 1, 24, 21, 2, 48, 42}, {true, 2, 24, 21, 2, 48, 42},
     };
     window->show();
     for (const auto& row : rows) {
-        SCOPED_TRACE(std::to_string(row.from) + " to " + std::to_string(row.to) + " at " +
-                     std::to_string(row.x) + "," + std::to_string(row.y));
+        SCOPED_TRACE(&row - rows);
         if (row.picture && !window->state().PictureLoaded)
             load(write(randomBytes(pixmoth::kShortPictureSize, 11)));
         setMagnification(row.from);
@@ -274,21 +326,21 @@ TEST_F(Window, MagnificationSwitches) {
 // the move makes chooses "[none]" again. Other keys move nothing.
 TEST_F(Window, ArrowKeysMoveTheBoxWhicheverControlHasTheFocus) {
     QComboBox* list = c().cboCol1;
-    loadBlackPicture();
+    load(filledCanvas(kBlack)); // the lists hold "[none]" and "Black"
     const struct {
         int x, y;
         Qt::Key key;
         const char* target;
         int toX, toY;
     } rows[] = {
-        {0, 0, Qt::Key_Right, "cboCol1", 24, 0},  {24, 0, Qt::Key_Left, "cmdGenerate", 0, 0},
+        {0, 0, Qt::Key_Right, "cboCol1", 24, 0},   {24, 0, Qt::Key_Left, "cmdGenerate", 0, 0},
         {0, 0, Qt::Key_Down, "opbOutput0", 0, 21}, {0, 21, Qt::Key_Up, "opbOutput1", 0, 0},
         {0, 0, Qt::Key_Down, "picStd", 0, 21},     {24, 21, Qt::Key_A, "cboCol1", 24, 21},
     };
     for (const auto& row : rows) {
-        SCOPED_TRACE(std::string(row.target) + " key " + std::to_string(row.key));
+        SCOPED_TRACE(&row - rows);
         moveBoxTo(*window, row.x, row.y);
-        list->setCurrentIndex(1); // "Black"
+        list->setCurrentIndex(1);
         QWidget* target = child(row.target);
         QTest::keyPress(target, row.key);
         EXPECT_EQ(window->state().CaptureX, row.x);
@@ -311,8 +363,6 @@ TEST_F(Window, ArrowKeysMoveTheBoxWhicheverControlHasTheFocus) {
     EXPECT_EQ(window->state().CaptureX, 0);
 }
 
-// A screen reader hears every text on the screen: the labels, the "Output"
-// caption, the buttons and the status bar.
 TEST_F(Window, ScreenReaderHearsWhatTheScreenShows) {
     moveBoxTo(*window, 72, 42);
     window->DrawCaptureFrame(); // a tick writes the position
@@ -327,7 +377,7 @@ class Keyboard : public Window {
 protected:
     void SetUp() override {
         show();
-        loadBlackPicture();
+        load(filledCanvas(kBlack));
     }
 };
 
@@ -388,6 +438,182 @@ TEST_F(Keyboard, ColourListsWorkAsAnyList) {
     QTest::keyClick(list, Qt::Key_F4);
     EXPECT_FALSE(window->state().EraseOnCapture);
     EXPECT_FALSE(open->isVisible());
+}
+
+// Each capture (a move, a switch of magnification, a new picture) shows the
+// area under the box: the preview, and the same entries in the three
+// lists, each with its colour's icon, "[none]" chosen again.
+TEST_F(Window, ListsAndPreviewShowTheAreaUnderTheBox) {
+    const Canvas sample = pixmoth::sampleCanvas(), example = exampleCanvas();
+    const struct {
+        const Canvas* load; // loaded with the box left where it is; nullptr: the box moves
+        int m, px, py;
+    } rows[] = {{&sample, 1, 0, 0},   {nullptr, 1, 6, 7},     {nullptr, 1, 296, 179},
+                {nullptr, 2, 150, 93}, {&example, 2, 150, 93}, {nullptr, 1, kExampleX, kExampleY}};
+    const Canvas* shown = nullptr;
+    for (const auto& row : rows) {
+        SCOPED_TRACE(&row - rows);
+        for (QComboBox* list : lists())
+            list->setCurrentIndex(list->count() - 1);
+        setMagnification(row.m);
+        if (row.load) {
+            load(*row.load);
+            shown = row.load;
+        } else {
+            moveBoxTo(*window, row.px, row.py);
+        }
+        const pixmoth::Capture& captured = window->capture();
+        EXPECT_EQ(captured.origin, (pixmoth::CaptureOrigin{row.px, row.py}));
+        for (int k = 1; k <= pixmoth::kCapturedPixels; ++k)
+            ASSERT_EQ(captured.colours[std::size_t(k)],
+                      shown->at(row.px / 2 + (k - 1) % 12, row.py + (k - 1) / 12)) << k;
+        EXPECT_EQ(c().picCapture->image(), captured.preview);
+        for (const QComboBox* list : lists()) {
+            ASSERT_EQ(list->count(), captured.listEntries.size());
+            EXPECT_EQ(list->currentIndex(), 0);
+            for (int i = 0; i < list->count(); ++i) {
+                const pixmoth::ColourListEntry& entry = captured.listEntries[i];
+                EXPECT_EQ(list->itemData(i).toString(), entry.key);
+                EXPECT_EQ(list->itemText(i), entry.text);
+                EXPECT_EQ(list->itemIcon(i).pixmap(16, 16).toImage().convertToFormat(QImage::Format_RGB32),
+                          pixmoth::ImageListImage(entry.image()).convertToFormat(QImage::Format_RGB32));
+            }
+        }
+    }
+}
+
+// Each tick draws the frame over the shown picture in the next flashing
+// colour, its marks outside the box's inside, and writes the position; the
+// picture itself keeps no frame. A new drawing has none until the next
+// tick, a move leaves none behind, and a tick while the window rescales
+// draws nothing and keeps its step (it would show the box at the new
+// magnification before the box has followed).
+TEST_F(Window, FrameFlashesOverThePictureWithoutEnteringIt) {
+    load(filledCanvas(kBlue));
+    const QRgb blue = pixmoth::paletteQRgb(kBlue);
+    window->show(); // a tick during a rescale is made while the picture resizes
+    for (int m : {1, 2}) {
+        SCOPED_TRACE(m);
+        setMagnification(m);
+        EXPECT_EQ(grabbedPicture(), c().picStd->image());
+        moveBoxTo(*window, 24, 21);
+        const QImage kept = c().picStd->image();
+        for (int tick = 0; tick < 2; ++tick) {
+            const int step = window->state().FlashStep;
+            window->DrawCaptureFrame();
+            EXPECT_EQ(window->state().FlashStep, (step + 1) % 10);
+            const QImage shot = grabbedPicture();
+            const QRgb frame = pixmoth::paletteQRgb(pixmoth::kFlashColours[std::size_t(step)]);
+            EXPECT_EQ(shot.pixel(24 * m, 21 * m), frame);
+            EXPECT_EQ(shot.pixel(48 * m - 1, 42 * m - 1), frame);
+            EXPECT_EQ(shot.pixel(24 * m + 8, 21 * m + 8), blue);
+        }
+        EXPECT_EQ(c().picStd->image(), kept);
+        EXPECT_EQ(c().StatusBar1->text(),
+                  QLatin1String("x=24, y=21, Align to grid = ON, Erase on capture = ON"));
+
+        pixmoth::test::pressArrow(c().cmdGenerate, Qt::Key_Right);
+        window->DrawCaptureFrame();
+        const QImage moved = grabbedPicture();
+        EXPECT_EQ(moved.pixel(24 * m, 21 * m), blue);
+        EXPECT_NE(moved.pixel(48 * m, 21 * m), blue);
+
+        int ticks = 0;
+        {
+            const OnResize tick(c().picStd, [&] {
+                const int step = window->state().FlashStep;
+                const QString status = c().StatusBar1->text();
+                window->DrawCaptureFrame();
+                EXPECT_EQ(window->state().FlashStep, step);
+                EXPECT_EQ(c().StatusBar1->text(), status);
+                ++ticks;
+            });
+            setMagnification(3 - m);
+        }
+        EXPECT_GT(ticks, 0);
+        setMagnification(m);
+    }
+}
+
+// The notation button and the three lists make the text: the worked example
+// with "White" for $d025, "Red" for $d026, or "White" for $d027-2e.
+TEST_F(Window, GenerateReadsTheNotationAndTheThreeLists) {
+    const struct {
+        int button;
+        int colours[3];
+        const char* firstLine;
+    } rows[] = {
+        {0, {kWhite, kRed, kNone}, ".byte $55,$FF,$00,$00,$00,$00,$00,$00"},
+        {1, {kWhite, kRed, kNone}, ".byte %01010101,%11111111,%00000000"},
+        {0, {kNone, kNone, kWhite}, ".byte $AA,$00,$00,$00,$00,$00,$00,$00"},
+    };
+    load(exampleCanvas());
+    c().mnuEraseOnCapture->trigger(); // off: the picture stays for every row
+    moveBoxTo(*window, kExampleX, kExampleY);
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.firstLine);
+        c().opbOutput[std::size_t(row.button)]->setChecked(true);
+        for (std::size_t i = 0; i < 3; ++i)
+            choose(lists()[i], row.colours[i]);
+        EXPECT_EQ(generate(), QLatin1String(row.firstLine));
+        EXPECT_TRUE(window->resultWindow()->isVisible());
+        EXPECT_EQ(window->findChildren<pixmoth::ResultWindow*>().size(), 1); // the same one
+    }
+}
+
+// With Erase on capture the chosen colours' pixels of the area turn black
+// in the picture and on the screen, the unchosen ones stay, and the area is
+// captured again; without, nothing changes.
+TEST_F(Window, EraseOnCaptureClearsTheChosenColoursOnly) {
+    const struct {
+        bool erase;
+        int m;
+        int whiteBecomes;
+        qsizetype entries; // in each list afterwards
+        int chosen;        // in $d025's list afterwards
+    } rows[] = {{true, 1, kBlack, 3, 0}, {true, 2, kBlack, 3, 0}, {false, 1, kWhite, 4, 1}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(&row - rows);
+        window = std::make_unique<MainWindow>(prompts);
+        if (!row.erase)
+            c().mnuEraseOnCapture->trigger();
+        load(exampleCanvas());
+        setMagnification(row.m);
+        moveBoxTo(*window, kExampleX, kExampleY);
+        choose(c().cboCol1, kWhite); // red stays unchosen
+        EXPECT_EQ(generate(), QLatin1String(".byte $55,$00,$00,$00,$00,$00,$00,$00"));
+        const int white = kExampleX / 2 + 1, red = kExampleX / 2 + 5, row1 = kExampleY + 1;
+        EXPECT_EQ(pixmoth::pixelColour(window->picture(), white, row1), row.whiteBecomes);
+        EXPECT_EQ(pixmoth::pixelColour(window->picture(), red, row1), kRed);
+        EXPECT_EQ(c().picStd->image(), pixmoth::renderPicture(window->picture(), row.m));
+        EXPECT_EQ(window->capture().colours[1], row.whiteBecomes);
+        EXPECT_EQ(c().picCapture->image(), window->capture().preview);
+        EXPECT_EQ(c().cboCol1->count(), row.entries);
+        EXPECT_EQ(c().cboCol1->currentIndex(), row.chosen);
+    }
+}
+
+// The result window opens beside the main window, on the screen, even before
+// any picture (64 zero bytes); Escape closes it and the next press opens it
+// again.
+TEST_F(Window, ResultWindowBesideTheMainWindow) {
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    EXPECT_EQ(generate(), QLatin1String(".byte $00,$00,$00,$00,$00,$00,$00,$00"));
+    QPointer<pixmoth::ResultWindow> first = window->resultWindow();
+    ASSERT_FALSE(first.isNull());
+    EXPECT_EQ(first->parentWidget(), window.get());
+    EXPECT_GE(first->x(), window->frameGeometry().left() + c().picStd->width());
+    EXPECT_TRUE(window->screen()->availableGeometry().contains(first->frameGeometry()));
+
+    QTest::keyClick(first->output(), Qt::Key_Escape);
+    pixmoth::test::settle();
+    EXPECT_TRUE(first.isNull());
+    EXPECT_EQ(window->resultWindow(), nullptr);
+    load(filledCanvas(kGreen));
+    choose(c().cboCol3, kGreen);
+    EXPECT_EQ(generate(), QLatin1String(".byte $AA,$AA,$AA,$AA,$AA,$AA,$AA,$AA"));
+    EXPECT_TRUE(window->resultWindow()->isVisible());
 }
 
 } // namespace
