@@ -44,6 +44,8 @@ TEST(ResultWindow, ShowsEachTextWhollySelectedAndWhole) {
         EXPECT_EQ(box->toPlainText(), shown(text));
         EXPECT_EQ(box->textCursor().selectionStart(), 0);
         EXPECT_EQ(box->textCursor().selectionEnd(), box->toPlainText().size());
+        EXPECT_GE(window->width(), 321); // never smaller than 321 x 345
+        EXPECT_GE(window->height(), 345);
         EXPECT_EQ(box->width(), window->width());
         EXPECT_EQ(box->horizontalScrollBar()->maximum(), 0);
         EXPECT_EQ(box->verticalScrollBar()->maximum(), 0);
