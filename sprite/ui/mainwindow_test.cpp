@@ -522,8 +522,11 @@ TEST_F(Window, FrameFlashesOverThePictureWithoutEnteringIt) {
     }
 }
 
-// The notation button and the three lists make the text: the worked example
-// with "White" for $d025, "Red" for $d026, or "White" for $d027-2e.
+// Generate makes the text from the notation button and the three lists,
+// even before any picture (64 zero bytes), and shows it in one result
+// window that belongs to the main window, beside it and on the screen. The
+// worked example with "White" for $d025, "Red" for $d026, or "White" for
+// $d027-2e:
 TEST_F(Window, GenerateReadsTheNotationAndTheThreeLists) {
     const struct {
         int button;
@@ -534,6 +537,13 @@ TEST_F(Window, GenerateReadsTheNotationAndTheThreeLists) {
         {1, {kWhite, kRed, kNone}, ".byte %01010101,%11111111,%00000000"},
         {0, {kNone, kNone, kWhite}, ".byte $AA,$00,$00,$00,$00,$00,$00,$00"},
     };
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    EXPECT_EQ(generate(), QLatin1String(".byte $00,$00,$00,$00,$00,$00,$00,$00"));
+    const pixmoth::ResultWindow* result = window->resultWindow();
+    EXPECT_EQ(result->parentWidget(), window.get());
+    EXPECT_GE(result->x(), window->frameGeometry().left() + c().picStd->width());
+    EXPECT_TRUE(window->screen()->availableGeometry().contains(result->frameGeometry()));
     load(exampleCanvas());
     c().mnuEraseOnCapture->trigger(); // off: the picture stays for every row
     moveBoxTo(*window, kExampleX, kExampleY);
@@ -543,8 +553,8 @@ TEST_F(Window, GenerateReadsTheNotationAndTheThreeLists) {
         for (std::size_t i = 0; i < 3; ++i)
             choose(lists()[i], row.colours[i]);
         EXPECT_EQ(generate(), QLatin1String(row.firstLine));
-        EXPECT_TRUE(window->resultWindow()->isVisible());
-        EXPECT_EQ(window->findChildren<pixmoth::ResultWindow*>().size(), 1); // the same one
+        EXPECT_EQ(window->resultWindow(), result);
+        EXPECT_TRUE(result->isVisible());
     }
 }
 
@@ -577,18 +587,6 @@ TEST_F(Window, EraseOnCaptureClearsTheChosenColoursOnly) {
         EXPECT_EQ(c().cboCol1->count(), row.entries);
         EXPECT_EQ(c().cboCol1->currentIndex(), row.chosen);
     }
-}
-
-// The result window opens beside the main window and goes with it, on the
-// screen, even before any picture (64 zero bytes).
-TEST_F(Window, ResultWindowBesideTheMainWindow) {
-    window->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-    EXPECT_EQ(generate(), QLatin1String(".byte $00,$00,$00,$00,$00,$00,$00,$00"));
-    const pixmoth::ResultWindow* result = window->resultWindow();
-    EXPECT_EQ(result->parentWidget(), window.get());
-    EXPECT_GE(result->x(), window->frameGeometry().left() + c().picStd->width());
-    EXPECT_TRUE(window->screen()->availableGeometry().contains(result->frameGeometry()));
 }
 
 } // namespace
