@@ -8,6 +8,8 @@
 #include "sprite/ui/pictureview.h"
 
 #include <QAction>
+#include <QCoreApplication>
+#include <QEvent>
 #include <QTest>
 
 namespace pixmoth::test {
@@ -42,6 +44,12 @@ inline void moveBoxTo(MainWindow& window, int px, int py) {
     press(Qt::Key_Down, py % 21);
     if (aligned)
         c.mnuAlignToGrid->trigger();
+}
+
+// Lets the window events run and deletes the windows that were closed.
+inline void settle() {
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 } // namespace pixmoth::test

@@ -1,3 +1,4 @@
+#include "platform/testing.h"
 #include "sprite/core/picture.h"
 #include "testsupport/testfiles.h"
 
@@ -72,8 +73,15 @@ TEST_F(Loading, UnreadableFilesSayWhyAndChangeNothing) {
     Picture p;
     p.bitmapData[5] = 42;
     const Picture before = p;
+    // A FIFO (and a link to one) would block the opening for good, and a
+    // device that never ends would never finish the reading.
+    const QString fifo = dir.filePath(QStringLiteral("pipe.prg"));
+    ASSERT_TRUE(felgrove::platform::testing::makeFifo(fifo.toUtf8().constData()));
+    const QString link = dir.filePath(QStringLiteral("link.prg"));
+    ASSERT_TRUE(QFile::link(fifo, link));
     const QString cases[] = {dir.filePath(QStringLiteral("missing.prg")), dir.path(),
-                             dir.filePath(QStringLiteral("no/folder/x.prg"))};
+                             dir.filePath(QStringLiteral("no/folder/x.prg")), fifo, link,
+                             QStringLiteral("/dev/zero"), dir.filePath(QString(300, QLatin1Char('n')))};
     for (const QString& path : cases) {
         const pixmoth::LoadResult result = pixmoth::readPictureFile(path, p);
         EXPECT_EQ(result.status, LoadStatus::Unreadable) << path.toStdString();

@@ -1,5 +1,4 @@
 #include "sprite/core/decode.h"
-#include "sprite/core/palette.h"
 #include "sprite/sample/canvas.h"
 #include "sprite/sample/samplepicture.h"
 

@@ -1,4 +1,5 @@
 #include "sprite/ui/resultwindow.h"
+#include "testsupport/pixmoth_window_driver.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -11,104 +12,70 @@
 namespace {
 
 using pixmoth::ResultWindow;
+using pixmoth::test::settle;
 
-QString hexText() {
-    QStringList lines;
-    for (int i = 0; i < 8; ++i)
-        lines << QStringLiteral(".byte $A5,$FF,$00,$00,$00,$00,$00,$%1")
-                     .arg(i, 2, 10, QLatin1Char('0'));
-    return lines.join(QStringLiteral("\r\n"));
-}
+// Sprite texts as Generate makes them: eight lines in hexadecimal, or
+// twenty-two in binary, the lines joined by CR LF.
+const QString kHex = QStringLiteral(".byte $A5,$FF,$00,$00,$00,$00,$00,$01\r\n").repeated(8).chopped(2);
+const QString kBinary =
+    QStringLiteral(".byte %11111111,%00000000,%10101010\r\n").repeated(21) + QStringLiteral(".byte %00000000");
 
-QString binaryText() {
-    QStringList lines;
-    for (int i = 0; i < 21; ++i)
-        lines << QStringLiteral(".byte %11111111,%00000000,%10101010");
-    lines << QStringLiteral(".byte %00000000");
-    return lines.join(QStringLiteral("\r\n"));
-}
-
-// The text box holds paragraphs; its plain text joins them with "\n".
+// The text box keeps its lines as paragraphs joined by "\n".
 QString shown(const QString& text) {
     return QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
 
-void settle() {
-    QCoreApplication::processEvents();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
-TEST(ResultWindow, ShowsTheTextWhollySelected) {
+// Each press shows its text in the same window, wholly selected, every line
+// whole without a scroll bar, in a font whose characters are all as wide
+// (fontconfig does not always tell QFontInfo that a font is fixed-pitch, so
+// measure); Ctrl+C copies it.
+TEST(ResultWindow, ShowsEachTextWhollySelectedAndWhole) {
     QPointer<ResultWindow> holder;
-    ResultWindow* window = ResultWindow::showResult(holder, nullptr, hexText());
-    ASSERT_EQ(window, holder.data());
-    EXPECT_EQ(window->objectName(), QStringLiteral("frmResult"));
-    EXPECT_EQ(window->windowTitle(), QStringLiteral("Sprite output"));
-    EXPECT_TRUE(window->isVisible());
-    EXPECT_FALSE(window->isModal());
-
-    QPlainTextEdit* box = window->findChild<QPlainTextEdit*>(QStringLiteral("txtOutput"));
-    ASSERT_EQ(box, window->output());
-    EXPECT_EQ(box->toPlainText(), shown(hexText()));
-    EXPECT_EQ(box->textCursor().selectionStart(), 0);
-    EXPECT_EQ(box->textCursor().selectionEnd(), box->toPlainText().size());
-    // Every character as wide as any other (fontconfig does not always tell
-    // QFontInfo that a font is fixed-pitch, so measure).
-    const QFontMetrics metrics(box->font());
-    EXPECT_EQ(metrics.horizontalAdvance(QStringLiteral("iiii")),
-              metrics.horizontalAdvance(QStringLiteral("$MW%")));
-    EXPECT_EQ(box->font().pointSize(), 9);
-
-    // A second press replaces the text in the same window, selected again.
-    box->moveCursor(QTextCursor::Start);
-    EXPECT_EQ(ResultWindow::showResult(holder, nullptr, binaryText()), window);
-    EXPECT_EQ(box->toPlainText(), shown(binaryText()));
-    EXPECT_EQ(box->textCursor().selectedText().size(), box->toPlainText().size());
-    delete window;
-}
-
-TEST(ResultWindow, SizesFitTheLongestLineAndAllLines) {
-    ResultWindow window;
-    for (const QString& text : {hexText(), binaryText()}) {
-        window.showText(text);
+    ResultWindow* first = nullptr;
+    for (const QString& text : {kHex, kBinary, kHex}) {
+        ResultWindow* window = ResultWindow::showResult(holder, nullptr, text);
+        ASSERT_EQ(window, holder.data());
+        EXPECT_TRUE(first == nullptr || window == first);
+        first = window;
+        EXPECT_TRUE(window->isVisible());
+        EXPECT_FALSE(window->isModal());
         settle();
-        EXPECT_GE(window.width(), 321);
-        EXPECT_GE(window.height(), 345);
-        EXPECT_EQ(window.output()->geometry().topLeft(), QPoint(0, 1));
-        EXPECT_EQ(window.output()->width(), window.width());
-        EXPECT_EQ(window.output()->height(), window.height() - 2);
-        EXPECT_EQ(window.output()->horizontalScrollBar()->maximum(), 0);
-        EXPECT_EQ(window.output()->verticalScrollBar()->maximum(), 0);
+        QPlainTextEdit* box = window->output();
+        EXPECT_EQ(box->toPlainText(), shown(text));
+        EXPECT_EQ(box->textCursor().selectionStart(), 0);
+        EXPECT_EQ(box->textCursor().selectionEnd(), box->toPlainText().size());
+        EXPECT_GE(window->width(), 321); // never smaller than 321 x 345
+        EXPECT_GE(window->height(), 345);
+        EXPECT_EQ(box->width(), window->width());
+        EXPECT_EQ(box->horizontalScrollBar()->maximum(), 0);
+        EXPECT_EQ(box->verticalScrollBar()->maximum(), 0);
+        const QFontMetrics metrics(box->font());
+        EXPECT_EQ(metrics.horizontalAdvance(QStringLiteral("iiii")),
+                  metrics.horizontalAdvance(QStringLiteral("$MW%")));
+        QTest::keyClick(box, Qt::Key_C, Qt::ControlModifier);
+        EXPECT_EQ(shown(QGuiApplication::clipboard()->text()), shown(text));
+        box->moveCursor(QTextCursor::Start); // the next press selects again
     }
+    delete first;
 }
 
-TEST(ResultWindow, CtrlCCopiesTheText) {
-    ResultWindow window;
-    window.showText(hexText());
-    QTest::keyClick(window.output(), Qt::Key_C, Qt::ControlModifier);
-    EXPECT_EQ(shown(QGuiApplication::clipboard()->text()), shown(hexText()));
-}
-
+// Escape, in the text box or on the window, closes and destroys the window;
+// other keys do not. The next press creates it again.
 TEST(ResultWindow, EscapeClosesAndDestroys) {
     for (const bool inTextBox : {true, false}) {
         QPointer<ResultWindow> holder;
-        ResultWindow::showResult(holder, nullptr, hexText());
+        ResultWindow::showResult(holder, nullptr, kHex);
         QWidget* target = inTextBox ? static_cast<QWidget*>(holder->output()) : holder.data();
-
         QTest::keyRelease(target, Qt::Key_A);
         settle();
         ASSERT_FALSE(holder.isNull());
         EXPECT_TRUE(holder->isVisible());
-
         QTest::keyRelease(target, Qt::Key_Escape);
         settle();
         EXPECT_TRUE(holder.isNull()) << inTextBox;
-
-        // The next press creates it again.
-        ResultWindow* again = ResultWindow::showResult(holder, nullptr, binaryText());
+        ResultWindow* again = ResultWindow::showResult(holder, nullptr, kBinary);
         ASSERT_NE(again, nullptr);
         EXPECT_TRUE(again->isVisible());
-        EXPECT_EQ(again->output()->toPlainText(), shown(binaryText()));
         delete again;
     }
 }

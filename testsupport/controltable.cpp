@@ -1,0 +1,124 @@
+#include "testsupport/controltable.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QTest>
+#include <QTextDocument>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <vector>
+
+namespace felgrove::test {
+
+namespace {
+
+QString captionOf(const QWidget* w) {
+    if (const auto* label = qobject_cast<const QLabel*>(w))
+        return label->text();
+    if (const auto* button = qobject_cast<const QAbstractButton*>(w))
+        return button->text();
+    if (const auto* frame = qobject_cast<const QGroupBox*>(w))
+        return frame->title();
+    return {};
+}
+
+bool wholeTextSelected(const QWidget* w) {
+    if (const auto* box = qobject_cast<const QLineEdit*>(w))
+        return box->selectedText() == box->text();
+    if (const auto* info = qobject_cast<const QPlainTextEdit*>(w))
+        return info->textCursor().selectionStart() == 0 &&
+               info->textCursor().selectionEnd() == info->document()->characterCount() - 1;
+    return true;
+}
+
+QString focusName() {
+    const QWidget* focus = QApplication::focusWidget();
+    return focus ? focus->objectName() : QStringLiteral("<none>");
+}
+
+void activate(QWidget* window) {
+    window->show();
+    window->activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(window));
+}
+
+} // namespace
+
+void expectControls(QWidget* window, std::span<const Control> rows) {
+    std::vector<const Control*> stops;
+    for (const Control& row : rows) {
+        SCOPED_TRACE(row.name);
+        auto* w = window->findChild<QWidget*>(QLatin1String(row.name));
+        ASSERT_NE(w, nullptr);
+        EXPECT_EQ(w->parentWidget()->objectName(), QLatin1String(row.parent));
+        EXPECT_EQ(captionOf(w), QLatin1String(row.caption ? row.caption : ""));
+        if (row.caption) {
+            // Not clipped. Pixmoth's option buttons keep the fixed pixel
+            // places of its column and are left out.
+            if (!qobject_cast<QRadioButton*>(w)) {
+                EXPECT_GE(w->width(), w->sizeHint().width());
+            }
+        } else {
+            EXPECT_FALSE(w->accessibleName().isEmpty());
+        }
+        auto* buddy = row.buddy ? window->findChild<QWidget*>(QLatin1String(row.buddy)) : nullptr;
+        if (auto* label = qobject_cast<QLabel*>(w)) {
+            EXPECT_EQ(label->buddy(), buddy);
+        }
+        if (row.key) {
+            if (!window->isActiveWindow())
+                activate(window);
+            auto* button = qobject_cast<QAbstractButton*>(w);
+            int presses = 0;
+            QMetaObject::Connection counter;
+            if (button)
+                counter = QObject::connect(button, &QAbstractButton::clicked, [&] { ++presses; });
+            const bool moves = QApplication::focusWidget() != buddy;
+            QTest::keyClick(window, Qt::Key(row.key), Qt::AltModifier);
+            if (buddy) {
+                EXPECT_EQ(QApplication::focusWidget(), buddy);
+                EXPECT_TRUE(!moves || wholeTextSelected(buddy)); // selected as it gets the focus
+            } else {
+                // A button's access key presses it after a short visible press.
+                ASSERT_NE(button, nullptr);
+                EXPECT_TRUE(QTest::qWaitFor([&] { return presses == 1; }));
+                QObject::disconnect(counter);
+            }
+        }
+        if (row.tab)
+            stops.push_back(&row);
+    }
+    if (stops.empty())
+        return;
+    if (!window->isActiveWindow())
+        activate(window);
+    std::sort(stops.begin(), stops.end(),
+              [](const Control* a, const Control* b) { return a->tab < b->tab; });
+    QStringList expected;
+    for (const Control* stop : stops)
+        expected << QLatin1String(stop->name);
+    expected << expected.first();
+    auto* first = window->findChild<QWidget*>(expected.first());
+    EXPECT_EQ(tabRound(first, int(expected.size())), expected.join(QLatin1Char(' ')).toStdString());
+}
+
+std::string tabRound(QWidget* first, int count) {
+    first->setFocus();
+    QStringList visited;
+    for (int i = 0; i < count; ++i) {
+        if (i > 0)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        visited << focusName();
+        if (!wholeTextSelected(QApplication::focusWidget()))
+            visited.last() += QLatin1String("(unselected)");
+    }
+    return visited.join(QLatin1Char(' ')).toStdString();
+}
+
+} // namespace felgrove::test
