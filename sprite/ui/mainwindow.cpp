@@ -84,6 +84,16 @@ void MainWindow::ArrangeControls() {
     int extra = 0;
     for (const QLabel* label : {c_.Label1, c_.Label3, c_.Label5})
         extra = std::max(extra, label->sizeHint().width() - FramePlaces::Label5.width());
+    // Option buttons wider than their places move apart and widen the
+    // column too, so that "Binary" is never cut.
+    const QRect hex = FramePlaces::opbOutput0;
+    const int hexWidth = std::max(hex.width(), c_.opbOutput[0]->sizeHint().width());
+    const QRect binary(hex.left() + hexWidth, FramePlaces::opbOutput1.top(),
+                       std::max(FramePlaces::opbOutput1.width(), c_.opbOutput[1]->sizeHint().width()),
+                       FramePlaces::opbOutput1.height());
+    c_.opbOutput[0]->setGeometry(QRect(hex.topLeft(), QSize(hexWidth, hex.height())));
+    c_.opbOutput[1]->setGeometry(binary);
+    extra = std::max(extra, binary.right() + 1 - FramePlaces::opbOutput1.right() - 1);
     const QRect lists[] = {FramePlaces::cboCol1, FramePlaces::cboCol2, FramePlaces::cboCol3};
     QComboBox* const boxes[] = {c_.cboCol1, c_.cboCol2, c_.cboCol3};
     QLabel* const labels[] = {c_.Label1, c_.Label3, c_.Label5};

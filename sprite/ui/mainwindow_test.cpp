@@ -303,7 +303,8 @@ TEST_F(Window, MagnificationSwitches) {
         if (row.picture) {
             EXPECT_EQ(drawn(), pixmoth::renderPicture(window->picture(), row.to));
         }
-        const pixmoth::WindowLayout l = pixmoth::controlPlaces(row.to);
+        const pixmoth::WindowLayout l = pixmoth::controlPlaces(
+            row.to, 1.0, c().Frame1->width() - pixmoth::FramePlaces::kColumnWidth);
         EXPECT_EQ(c().picStd->geometry(), l.picStd);
         // Menu bar, client area and status bar, exactly.
         EXPECT_EQ(window->size(), QSize(l.client.width(), window->menuBar()->height() +
