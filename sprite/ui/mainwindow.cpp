@@ -1,5 +1,6 @@
 #include "sprite/ui/mainwindow.h"
 
+#include "desktop/announce.h"
 #include "desktop/filedrop.h"
 #include "desktop/prompts.h"
 #include "sprite/core/captureframe.h"
@@ -357,6 +358,9 @@ bool MainWindow::arrowKey(int key, bool released) {
     if (released) {
         moveCapture(state_, arrow);
         DrawCapturePic();
+        // The focus stays where it is; screen readers speak where the box went.
+        felgrove::announce(this,
+                           positionText(state_.CaptureX, state_.CaptureY, state_.Magnification));
     }
     return true;
 }

@@ -123,9 +123,9 @@ TEST_F(Form1Test, ScreenReaderHearsWhatTheScreenShows) {
 
 TEST_F(Form1Test, TabOrderFollowsTheForm) {
     open();
-    const QStringList expected = {"txtStd0",  "cmdBrowse", "txtStd1", "txtStd3",
-                                  "chkLimit", "txtStd4",   "txtStd5", "cmdConvert",
-                                  "cmdHelp",  "cmdExit",   "txtStd2", "txtStd0"};
+    const QStringList expected = {"txtStd0", "cmdBrowse", "txtStd1",    "txtStd2",
+                                  "txtStd3", "chkLimit",  "txtStd4",    "txtStd5",
+                                  "cmdConvert", "cmdHelp", "cmdExit", "txtStd0"};
     txtStd(0)->setText(input);
     txtStd(1)->setText(output);
     txtStd(4)->setText(QStringLiteral("c000"));

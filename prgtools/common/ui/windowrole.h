@@ -6,12 +6,10 @@ class QWidget;
 
 namespace prg {
 
-// Screen readers announce `window` as a window (a frame) under its title,
-// not as a bare panel. Call before anything asks for its accessible form.
-void announceAsWindow(QWidget* window);
-
 // A one-line box that can be locked against editing (read-only). Screen
-// readers hear the lock: a locked box is read-only text, not editable.
+// readers hear the lock: a locked box is read-only text, not editable. A box
+// with an accessible name is heard by that name, not by its caption, and its
+// selection is offered whole (the toolkit's own form drops its last character).
 class LockableBox : public QLineEdit {
     Q_OBJECT
 public:

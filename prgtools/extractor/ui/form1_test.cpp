@@ -185,12 +185,12 @@ TEST_F(Window, TabVisitsTheControlsInTheirOrder) {
         return visited.join(QLatin1Char(' '));
     };
     // The new-location box is no tab stop while location bytes are off.
-    EXPECT_EQ(tabRound(), QLatin1String("txtStd0 cmdBrowse txtStd1 txtStd4 txtStd5 chkLocation "
-                                        "cmdConvert cmdHelp cmdExit txtStd3 txtStd0 cmdBrowse"));
+    EXPECT_EQ(tabRound(), QLatin1String("txtStd0 cmdBrowse txtStd1 txtStd3 txtStd4 txtStd5 "
+                                        "chkLocation cmdConvert cmdHelp cmdExit txtStd0 cmdBrowse"));
     child<QCheckBox>("chkLocation")->setChecked(true);
     box(0)->setFocus();
-    EXPECT_EQ(tabRound(), QLatin1String("txtStd0 cmdBrowse txtStd1 txtStd4 txtStd5 chkLocation "
-                                        "txtStd2 cmdConvert cmdHelp cmdExit txtStd3 txtStd0"));
+    EXPECT_EQ(tabRound(), QLatin1String("txtStd0 cmdBrowse txtStd1 txtStd3 txtStd4 txtStd5 "
+                                        "chkLocation txtStd2 cmdConvert cmdHelp cmdExit txtStd0"));
 }
 
 TEST_F(Window, AccessKeysMoveTheFocusPressAndToggle) {
