@@ -25,7 +25,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSignalBlocker>
 #include <QTimer>
 
 namespace pixmoth {
@@ -126,6 +125,9 @@ void MainWindow::mnuLoad_Click() {
         loadDialogFilter());
     if (!path.isEmpty())
         loadPicture(path);
+    // The load holds back input while the dialog's window closes, and the
+    // window can miss its activation; without it screen readers stay silent.
+    activateWindow();
 }
 
 void MainWindow::loadPicture(const QString& path) {
@@ -188,7 +190,6 @@ void MainWindow::DrawCapturePic() {
 // a capture never keeps the colours chosen for the previous area.
 void MainWindow::fillColourLists() {
     for (QComboBox* list : {c_.cboCol1, c_.cboCol2, c_.cboCol3}) {
-        const QSignalBlocker quiet(list);
         list->clear();
         for (const ColourListEntry& entry : capture_.listEntries)
             list->addItem(c_.ImageList1[std::size_t(entry.image() - 1)], entry.text, entry.key);

@@ -97,7 +97,9 @@ TEST_F(Window, StartsWithEveryControlInItsPlace) {
         {"Label1", "$d025"}, {"Label3", "$d026"}, {"Label5", "$d027-2e"}};
     for (const auto& [name, caption] : captions)
         EXPECT_EQ(child<QLabel>(name)->text(), QLatin1String(caption));
-    EXPECT_EQ(child<QLabel>("Label3")->buddy(), child("cboCol2"));
+    // A list is heard by its register, as no picture gives it a colour yet.
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(child("cboCol2"))->text(QAccessible::Name),
+              QLatin1String("$d026"));
     EXPECT_EQ(child<QRadioButton>("opbOutput0")->text(), QLatin1String("Hex"));
     EXPECT_TRUE(child<QRadioButton>("opbOutput0")->isChecked());
     EXPECT_EQ(child<QRadioButton>("opbOutput1")->text(), QLatin1String("Binary"));
