@@ -60,7 +60,7 @@ TOURS = {
         ("ctrl+l", "File name: text"),
         ("type:{dir}/sample.prg", ""),
         ("Return", ""),
-        ("sleep:2", ""),
+        ("sleep:1", ""),
         ("Right", "x=24, y=0"),
         ("Down", "x=24, y=21"),
         ("Tab*3", "$d025 [none] combo box"),

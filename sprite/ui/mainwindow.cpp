@@ -125,9 +125,13 @@ void MainWindow::mnuLoad_Click() {
         loadDialogFilter());
     if (!path.isEmpty())
         loadPicture(path);
-    // The load holds back input while the dialog's window closes, and the
-    // window can miss its activation; without it screen readers stay silent.
-    activateWindow();
+    // The load holds back input while the dialog closes; the return of the
+    // keyboard to this window can then go unseen, leaving it inactive though
+    // it has the keyboard: Tab moves nothing and screen readers stay silent.
+    QTimer::singleShot(0, this, [this] {
+        if (!isActiveWindow() && QGuiApplication::focusWindow() == windowHandle())
+            QApplication::setActiveWindow(this);
+    });
 }
 
 void MainWindow::loadPicture(const QString& path) {
