@@ -7,6 +7,7 @@ packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl
           libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core xxd
           libqt6svg6 desktop-file-utils appstream
           64tass cc65 xa65 dasm) # the cross-assemblers of the integration test
+packages+=(orca speech-dispatcher espeak-ng xvfb openbox xdotool x11-utils dbus at-spi2-core) # the screen-reader tours
 case "${1:-}" in
     --display) packages+=(xvfb xauth) ;;
     --fuzz) packages+=(clang libclang-rt-14-dev) ;;

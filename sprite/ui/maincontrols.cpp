@@ -117,9 +117,26 @@ private:
     QAbstractButton* button() const { return static_cast<QAbstractButton*>(widget()); }
 };
 
-QAccessibleInterface* optionButtonAccessible(const QString&, QObject* object) {
+// A colour list. Screen readers take a list's value only from its name or
+// from a selected entry, which the toolkit's own form of a closed list
+// offers neither of; and a caption tied to the list would be read instead of
+// its name. So the list is heard by a name that holds both its register and
+// its chosen colour ("$d025 Red"), kept up with each choice.
+class ColourList : public QComboBox {
+public:
+    ColourList(const QString& caption, QWidget* frame) : QComboBox(frame) {
+        setAccessibleName(caption);
+        connect(this, &QComboBox::currentTextChanged, this, [this, caption](const QString& colour) {
+            setAccessibleName(colour.isEmpty() ? caption : caption + QLatin1Char(' ') + colour);
+        });
+    }
+};
+
+QAccessibleInterface* controlAccessible(const QString&, QObject* object) {
     if (auto* button = dynamic_cast<OptionButton*>(object))
         return new OptionButtonAccessible(button);
+    if (auto* list = dynamic_cast<ColourList*>(object))
+        return new QAccessibleWidget(list, QAccessible::ComboBox);
     return nullptr;
 }
 
@@ -168,7 +185,8 @@ void buildMenus(QMainWindow& window, MainControls& c) {
 
 QComboBox* colourList(QWidget* frame, const char* name, const QString& caption,
                       const QRect& place) {
-    auto* list = named(new QComboBox(frame), name, caption);
+    QComboBox* list = new ColourList(caption, frame);
+    list->setObjectName(QLatin1String(name));
     list->setGeometry(place);
     list->setIconSize(QSize(kImageSide, kImageSide));
     list->setEnabled(false);
@@ -177,11 +195,10 @@ QComboBox* colourList(QWidget* frame, const char* name, const QString& caption,
     return list;
 }
 
-QLabel* listLabel(QWidget* frame, const char* name, const QString& caption, const QRect& place,
-                  QComboBox* list) {
+// The caption stands beside its list, which carries it in its name.
+QLabel* listLabel(QWidget* frame, const char* name, const QString& caption, const QRect& place) {
     auto* label = shown(new QLabel(caption, frame), name);
     label->setGeometry(place);
-    label->setBuddy(list);
     return label;
 }
 
@@ -198,26 +215,27 @@ void buildFrames(MainControls& c) {
     c.picCapture =
         named(new PictureView(false, c.Frame1), "picCapture", QStringLiteral("Sprite preview"));
 
+    static const bool accessible = (QAccessible::installFactory(controlAccessible), true);
+    Q_UNUSED(accessible);
     c.Frame3 = plainFrame(c.client, "Frame3", QStringLiteral("Sprite colours"));
     c.cboCol1 = colourList(c.Frame3, "cboCol1", QStringLiteral("$d025"), P::cboCol1);
     c.cboCol2 = colourList(c.Frame3, "cboCol2", QStringLiteral("$d026"), P::cboCol2);
     c.cboCol3 = colourList(c.Frame3, "cboCol3", QStringLiteral("$d027-2e"), P::cboCol3);
-    c.Label1 = listLabel(c.Frame3, "Label1", QStringLiteral("$d025"), P::Label1, c.cboCol1);
-    c.Label3 = listLabel(c.Frame3, "Label3", QStringLiteral("$d026"), P::Label3, c.cboCol2);
-    c.Label5 = listLabel(c.Frame3, "Label5", QStringLiteral("$d027-2e"), P::Label5, c.cboCol3);
+    c.Label1 = listLabel(c.Frame3, "Label1", QStringLiteral("$d025"), P::Label1);
+    c.Label3 = listLabel(c.Frame3, "Label3", QStringLiteral("$d026"), P::Label3);
+    c.Label5 = listLabel(c.Frame3, "Label5", QStringLiteral("$d027-2e"), P::Label5);
 
     c.Frame2 = shown(new CaptionFrame(QStringLiteral("Output"), c.client), "Frame2");
-    static const bool accessible = (QAccessible::installFactory(optionButtonAccessible), true);
-    Q_UNUSED(accessible);
     c.opbOutput[0] = named(new OptionButton(QStringLiteral("Hex"), c.Frame2), "opbOutput0",
                            QStringLiteral("Hex"));
     c.opbOutput[1] = named(new OptionButton(QStringLiteral("Binary"), c.Frame2), "opbOutput1",
                            QStringLiteral("Binary"));
-    // An interface made while a button was still being built took it for a
-    // plain QRadioButton; the next one asked for is made for what it is.
-    for (QRadioButton* button : c.opbOutput)
+    // An interface made while a control was still being built took it for
+    // its base class; the next one asked for is made for what it is.
+    for (QWidget* built : std::initializer_list<QWidget*>{c.opbOutput[0], c.opbOutput[1],
+                                                          c.cboCol1, c.cboCol2, c.cboCol3})
         QAccessible::deleteAccessibleInterface(
-            QAccessible::uniqueId(QAccessible::queryAccessibleInterface(button)));
+            QAccessible::uniqueId(QAccessible::queryAccessibleInterface(built)));
     c.opbOutput[0]->setGeometry(P::opbOutput0);
     c.opbOutput[1]->setGeometry(P::opbOutput1);
     c.opbOutput[0]->setChecked(true);

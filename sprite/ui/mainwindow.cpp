@@ -1,5 +1,6 @@
 #include "sprite/ui/mainwindow.h"
 
+#include "desktop/announce.h"
 #include "desktop/filedrop.h"
 #include "desktop/prompts.h"
 #include "sprite/core/captureframe.h"
@@ -24,7 +25,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSignalBlocker>
 #include <QTimer>
 
 namespace pixmoth {
@@ -140,6 +140,13 @@ void MainWindow::mnuLoad_Click() {
         loadDialogFilter());
     if (!path.isEmpty())
         loadPicture(path);
+    // The load holds back input while the dialog closes; the return of the
+    // keyboard to this window can then go unseen, leaving it inactive though
+    // it has the keyboard: Tab moves nothing and screen readers stay silent.
+    QTimer::singleShot(0, this, [this] {
+        if (!isActiveWindow() && QGuiApplication::focusWindow() == windowHandle())
+            QApplication::setActiveWindow(this);
+    });
 }
 
 void MainWindow::loadPicture(const QString& path) {
@@ -201,7 +208,6 @@ void MainWindow::DrawCapturePic() {
 // a capture never keeps the colours chosen for the previous area.
 void MainWindow::fillColourLists() {
     for (QComboBox* list : {c_.cboCol1, c_.cboCol2, c_.cboCol3}) {
-        const QSignalBlocker quiet(list);
         list->clear();
         for (const ColourListEntry& entry : capture_.listEntries)
             list->addItem(c_.ImageList1[std::size_t(entry.image() - 1)], entry.text, entry.key);
@@ -377,6 +383,9 @@ bool MainWindow::arrowKey(int key, bool released) {
     if (released) {
         moveCapture(state_, arrow);
         DrawCapturePic();
+        // The focus stays where it is; screen readers speak where the box went.
+        felgrove::announce(this,
+                           positionText(state_.CaptureX, state_.CaptureY, state_.Magnification));
     }
     return true;
 }

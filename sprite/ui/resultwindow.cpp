@@ -1,5 +1,7 @@
 #include "sprite/ui/resultwindow.h"
 
+#include "desktop/announce.h"
+
 #include <QFontDatabase>
 #include <QKeyEvent>
 #include <QPlainTextEdit>
@@ -42,6 +44,7 @@ QFont outputFont() {
 ResultWindow::ResultWindow(QWidget* owner)
     : QWidget(owner, Qt::Window), txtOutput(new QPlainTextEdit(this)) {
     setObjectName(QStringLiteral("frmResult"));
+    felgrove::announceAsWindow(this);
     setWindowTitle(QStringLiteral("Sprite output"));
     setAttribute(Qt::WA_DeleteOnClose);
 

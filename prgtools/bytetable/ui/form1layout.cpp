@@ -16,17 +16,22 @@ void Form1::buildControls() {
     m_prgInfo->setFocusPolicy(Qt::StrongFocus);
     m_prgInfo->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
 
+    // The box is heard with its range.
     makeLabel(2, QStringLiteral("&Values per row"))
-        ->setBuddy(makeBox(3, QStringLiteral("Values per row"), 2));
+        ->setBuddy(makeBox(3, QStringLiteral("Values per row (1-32)"), 2));
     makeLabel(4, QStringLiteral("(1-32)"));
     m_chkLimit = named(new QCheckBox(QStringLiteral("&Limit read to"), this),
                        QStringLiteral("chkLimit"), QStringLiteral("&Limit read to"));
-    makePrefix(5, QStringLiteral("$"))->setBuddy(makeBox(4, QStringLiteral("Limit start"), 4));
-    makePrefix(6, QStringLiteral("- $"))->setBuddy(makeBox(5, QStringLiteral("Limit end"), 4));
+    // The "$" captions say nothing of what the boxes hold: the boxes are
+    // heard by their names.
+    makePrefix(5, QStringLiteral("$"));
+    makeBox(4, QStringLiteral("Limit start"), 4);
+    makePrefix(6, QStringLiteral("- $"));
+    makeBox(5, QStringLiteral("Limit end"), 4);
     buildButtons(QStringLiteral("&Read PRG"));
 
-    chainTabOrder({m_txtStd[0], m_cmdBrowse, m_txtStd[1], m_txtStd[3], m_chkLimit, m_txtStd[4],
-                   m_txtStd[5], m_cmdConvert, m_cmdHelp, m_cmdExit, m_prgInfo});
+    chainTabOrder({m_txtStd[0], m_cmdBrowse, m_txtStd[1], m_prgInfo, m_txtStd[3], m_chkLimit,
+                   m_txtStd[4], m_txtStd[5], m_cmdConvert, m_cmdHelp, m_cmdExit});
 }
 
 void Form1::placeOwnControls(prg::TwipsLayout& layout) {

@@ -1,5 +1,6 @@
 #include "prgtools/common/ui/conversionflow.h"
 
+#include "desktop/announce.h"
 #include "prgtools/common/ui/errorreport.h"
 
 #include <QApplication>
@@ -27,7 +28,9 @@ void reportConversion(felgrove::Prompts& prompts, QWidget* window, QLabel* panel
         VisaFel(prompts, window, converted.failure(), QStringLiteral("Main_cmdConvert_Click"));
         return;
     }
-    showStatus(panel, QStringLiteral("Conversion finished. %1 bytes converted.").arg(*converted));
+    const QString finished = QStringLiteral("Conversion finished. %1 bytes converted.").arg(*converted);
+    showStatus(panel, finished);
+    felgrove::announce(panel, finished);
     inform(prompts, window, QStringLiteral("Finished!"));
 }
 

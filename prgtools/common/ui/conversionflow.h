@@ -27,7 +27,7 @@ void restrictStart(felgrove::Prompts& prompts, QWidget* window, QLineEdit* start
 
 // The end of a conversion. A failure clears the status panel and is reported
 // with "Main_cmdConvert_Click"; success shows "Conversion finished. N bytes
-// converted." and the "Finished!" box.
+// converted.", which screen readers speak at once, and the "Finished!" box.
 void reportConversion(felgrove::Prompts& prompts, QWidget* window, QLabel* panel,
                       const Outcome<qint64>& converted);
 

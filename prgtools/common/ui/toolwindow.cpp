@@ -1,5 +1,6 @@
 #include "prgtools/common/ui/toolwindow.h"
 
+#include "desktop/announce.h"
 #include "desktop/prompts.h"
 #include "prgtools/common/ui/browse.h"
 #include "prgtools/common/ui/busywindow.h"
@@ -17,6 +18,7 @@
 #include <QPushButton>
 #include <QStatusBar>
 #include <QStyle>
+#include <QTimer>
 
 namespace prg {
 
@@ -43,7 +45,7 @@ ToolWindow::ToolWindow(felgrove::Prompts& prompts, const QString& program,
     : QWidget(parent), m_prompts(prompts), m_settings(settingsName), m_program(program),
       m_helpText(std::move(helpText)), m_places(places) {
     setObjectName(QStringLiteral("Form1"));
-    announceAsWindow(this);
+    felgrove::announceAsWindow(this);
     setWindowTitle(program + QStringLiteral(" - Coded by Marrok/Felgrove"));
 }
 
@@ -53,7 +55,24 @@ void ToolWindow::setUp() {
     placeControls();
     connectEvents();
     Form_Load();
+    announcePrgInfo();
     m_txtStd[0]->setFocus(Qt::OtherFocusReason);
+}
+
+void ToolWindow::announcePrgInfo() {
+    // The information changes with each typed character of the path; it is
+    // spoken once the typing has paused, and only when it says something new.
+    auto* pause = new QTimer(this);
+    pause->setSingleShot(true);
+    pause->setInterval(700);
+    connect(m_prgInfo, &QPlainTextEdit::textChanged, pause, qOverload<>(&QTimer::start));
+    connect(pause, &QTimer::timeout, this, [this, spoken = m_prgInfo->toPlainText()]() mutable {
+        const QString info = m_prgInfo->toPlainText();
+        if (info == spoken)
+            return;
+        spoken = info;
+        felgrove::announce(m_prgInfo, m_lblStd[7]->text() + QStringLiteral(": ") + info);
+    });
 }
 
 void ToolWindow::placeControls() {
@@ -117,13 +136,13 @@ QLabel* ToolWindow::makePrefix(int index, const QString& caption) {
 
 void ToolWindow::buildPathControls(int infoIndex, QPalette::ColorRole face) {
     makeLabel(0, QStringLiteral("&PRG file"))->setBuddy(makeBox(0, QStringLiteral("PRG file"), 0));
+    // Heard by what it does; its caption would be heard as "dot dot dot".
     m_cmdBrowse = named(new CompactButton(QStringLiteral("..."), this), QStringLiteral("cmdBrowse"),
-                        QStringLiteral("..."));
+                        QStringLiteral("Browse for the PRG file"));
     m_cmdBrowse->setAutoDefault(false);
     QFont bold = m_cmdBrowse->font();
     bold.setBold(true);
     m_cmdBrowse->setFont(bold);
-    m_cmdBrowse->setAccessibleDescription(QStringLiteral("Browse for the PRG file"));
     connect(m_cmdBrowse, &QPushButton::clicked, this, &ToolWindow::cmdBrowse_Click);
     makeLabel(1, QStringLiteral("&Output file"))
         ->setBuddy(makeBox(1, QStringLiteral("Output file"), 0));

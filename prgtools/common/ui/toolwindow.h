@@ -2,6 +2,7 @@
 
 #include "prgtools/common/core/conversion.h"
 #include "prgtools/common/core/settingsstore.h"
+#include "prgtools/common/ui/windowrole.h"
 
 #include <QLineEdit>
 #include <QPalette>
@@ -85,8 +86,9 @@ protected:
     // lblStd(index) as a "$" prefix: a size larger than the window's font and
     // right against the box it belongs to.
     QLabel* makePrefix(int index, const QString& caption);
-    // txtStd(index); a `maxLength` of 0 leaves the length open.
-    template <typename Box = QLineEdit>
+    // txtStd(index); a `maxLength` of 0 leaves the length open. Screen
+    // readers hear the box by `accessible`.
+    template <typename Box = LockableBox>
     QLineEdit* makeBox(int index, const QString& accessible, int maxLength) {
         m_txtStd.at(index) =
             named(new Box(this), QStringLiteral("txtStd%1").arg(index), accessible);
@@ -139,6 +141,8 @@ private:
     void placeControls();
     // Every box selects its text on focus; the path boxes take dropped files.
     void watchBoxes();
+    // Screen readers speak the PRG information when it changes.
+    void announcePrgInfo();
 
     QString m_program;
     QString m_helpText;

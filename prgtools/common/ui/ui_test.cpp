@@ -5,11 +5,13 @@
 #include "prgtools/common/ui/pathdrop.h"
 #include "prgtools/common/ui/textselect.h"
 #include "prgtools/common/ui/twipslayout.h"
+#include "prgtools/common/ui/windowrole.h"
 #include "testsupport/accessiblecheck.h"
 #include "testsupport/droptest.h"
 #include "testsupport/recordingprompts.h"
 #include "testsupport/testsettings.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
@@ -68,6 +70,42 @@ TEST(MarkeraText, SelectsAllAndCopesWithAnEmptyBox) {
     prg::MarkeraText(&box);
     EXPECT_EQ(box.selectedText(), QLatin1String("c000"));
 }
+
+struct FocusCase {
+    const char* text;
+    const char* name; // the box's accessible name; its caption is "&Extract"
+    bool captionHeard;
+};
+
+class HeardOnFocus : public ::testing::TestWithParam<FocusCase> {};
+
+// A box that takes the focus offers screen readers the whole of its text as
+// selected, and is heard by its name where it has one of its own, not by a
+// caption that says less.
+TEST_P(HeardOnFocus, BoxOffersItsWholeSelectionAndItsOwnName) {
+    QWidget window;
+    auto* other = new QLineEdit(&window);
+    auto* box = new prg::LockableBox(&window);
+    (new QLabel(QStringLiteral("&Extract"), &window))->setBuddy(box);
+    box->setText(QLatin1String(GetParam().text));
+    box->setAccessibleName(QLatin1String(GetParam().name));
+    (new prg::SelectOnFocus(&window))->watch(box);
+    window.show();
+    QApplication::setActiveWindow(&window);
+    other->setFocus();
+    box->setFocus(Qt::TabFocusReason);
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(box);
+    int start = -1;
+    int end = -1;
+    face->textInterface()->selection(0, &start, &end);
+    EXPECT_EQ(face->textInterface()->text(start, end), QLatin1String(GetParam().text));
+    EXPECT_EQ(face->relations(QAccessible::Label).size(), GetParam().captionHeard ? 1 : 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Boxes, HeardOnFocus,
+                         ::testing::Values(FocusCase{"", "Extract start", false},
+                                           FocusCase{"7f40", "Extract start", false},
+                                           FocusCase{"out.bin", "", true}));
 
 struct DropCase {
     felgrove::test::Drag drag;

@@ -7,8 +7,6 @@ namespace prg {
 
 namespace {
 
-constexpr char kAnnounceAsWindow[] = "announceAsWindow";
-
 // The toolkit's own form of a line edit calls even a read-only one editable.
 class LockableBoxInterface : public QAccessibleWidget, public QAccessibleTextInterface {
 public:
@@ -29,6 +27,15 @@ public:
     }
     QString text(QAccessible::Text kind) const override {
         return kind == QAccessible::Value ? box()->text() : QAccessibleWidget::text(kind);
+    }
+    // Screen readers prefer a caption to the box's name; a box with a name
+    // of its own is heard by it, as its caption may say less.
+    QList<QPair<QAccessibleInterface*, QAccessible::Relation>>
+    relations(QAccessible::Relation match) const override {
+        auto found = QAccessibleWidget::relations(match);
+        if (!box()->accessibleName().isEmpty())
+            found.removeIf([](const auto& relation) { return relation.second & QAccessible::Label; });
+        return found;
     }
 
     void selection(int index, int* start, int* end) const override {
@@ -62,14 +69,8 @@ private:
 };
 
 QAccessibleInterface* interfaceFor(const QString& className, QObject* object) {
-    auto* widget = qobject_cast<QWidget*>(object);
-    if (!widget)
-        return nullptr;
-    // A plain top-level widget would be offered as a client area ("filler").
-    if (widget->isWindow() && widget->property(kAnnounceAsWindow).toBool())
-        return new QAccessibleWidget(widget, QAccessible::Window);
     if (className == QLatin1String(LockableBox::staticMetaObject.className()))
-        return new LockableBoxInterface(static_cast<LockableBox*>(widget));
+        return new LockableBoxInterface(static_cast<LockableBox*>(object));
     return nullptr;
 }
 
@@ -82,11 +83,6 @@ void installFactory() {
 }
 
 } // namespace
-
-void announceAsWindow(QWidget* window) {
-    installFactory();
-    window->setProperty(kAnnounceAsWindow, true);
-}
 
 LockableBox::LockableBox(QWidget* parent) : QLineEdit(parent) {
     installFactory();

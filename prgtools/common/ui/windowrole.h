@@ -6,12 +6,11 @@ class QWidget;
 
 namespace prg {
 
-// Screen readers announce `window` as a window (a frame) under its title,
-// not as a bare panel. Call before anything asks for its accessible form.
-void announceAsWindow(QWidget* window);
-
 // A one-line box that can be locked against editing (read-only). Screen
-// readers hear the lock: a locked box is read-only text, not editable.
+// readers hear the lock: a locked box is read-only text, not editable. A box
+// with an accessible name is heard by that name, not by its caption. (Screen
+// readers heard the selected text of the toolkit's own form of a box one
+// character short; of this one they hear it whole.)
 class LockableBox : public QLineEdit {
     Q_OBJECT
 public:

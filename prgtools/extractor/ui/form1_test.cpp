@@ -48,19 +48,19 @@ const felgrove::test::Control kControls[] = {
     {"lblStd1", "Form1", "&Output file", 'O', "txtStd1", 0},
     {"txtStd1", "Form1", nullptr, 0, nullptr, 3},
     {"lblStd7", "Form1", "PRG info", 0, "txtStd3", 0},
-    {"txtStd3", "Form1", nullptr, 0, nullptr, 11},
+    {"txtStd3", "Form1", nullptr, 0, nullptr, 4},
     {"lblStd2", "Form1", "&Extract", 'E', "txtStd4", 0},
     {"lblStd5", "Form1", "$", 0, nullptr, 0},
-    {"txtStd4", "Form1", nullptr, 0, nullptr, 4},
+    {"txtStd4", "Form1", nullptr, 0, nullptr, 5},
     {"lblStd6", "Form1", "- $", 0, nullptr, 0},
-    {"txtStd5", "Form1", nullptr, 0, nullptr, 5},
-    {"chkLocation", "Form1", "&Include location bytes", 'I', nullptr, 6},
+    {"txtStd5", "Form1", nullptr, 0, nullptr, 6},
+    {"chkLocation", "Form1", "&Include location bytes", 'I', nullptr, 7},
     {"lblStd4", "Form1", "&New location", 'N', "txtStd2", 0},
     {"lblStd3", "Form1", "$", 0, nullptr, 0},
-    {"txtStd2", "Form1", nullptr, 0, nullptr, 7},
-    {"cmdConvert", "Form1", "Extract &data", 'D', nullptr, 8},
-    {"cmdHelp", "Form1", "&Help", 'H', nullptr, 9},
-    {"cmdExit", "Form1", "E&xit", 'X', nullptr, 10},
+    {"txtStd2", "Form1", nullptr, 0, nullptr, 8},
+    {"cmdConvert", "Form1", "Extract &data", 'D', nullptr, 9},
+    {"cmdHelp", "Form1", "&Help", 'H', nullptr, 10},
+    {"cmdExit", "Form1", "E&xit", 'X', nullptr, 11},
     {"staStd", "Form1", nullptr, 0, nullptr, 0},
 };
 
@@ -81,8 +81,8 @@ TEST_F(Window, EveryControlWithItsCaptionKeyAndTabStop) {
     open();
     location()->setChecked(false);
     EXPECT_EQ(felgrove::test::tabRound(box(0), 11),
-              std::string("txtStd0 cmdBrowse txtStd1 txtStd4 txtStd5 chkLocation cmdConvert "
-                            "cmdHelp cmdExit txtStd3 txtStd0"));
+              std::string("txtStd0 cmdBrowse txtStd1 txtStd3 txtStd4 txtStd5 chkLocation "
+                            "cmdConvert cmdHelp cmdExit txtStd0"));
 }
 
 TEST_F(Window, ControlsStayInsideTheWindowWithoutOverlapping) {

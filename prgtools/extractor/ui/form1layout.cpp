@@ -15,6 +15,8 @@ namespace slivra {
 
 void Form1::buildControls() {
     buildPathControls(3, QPalette::Button);
+    // The caption's access key leads to the start box, which is heard by
+    // its own name: the caption alone does not tell start from end.
     makeLabel(2, QStringLiteral("&Extract"))
         ->setBuddy(makeBox(4, QStringLiteral("Extract start"), 4));
     makePrefix(5, QStringLiteral("$"));
@@ -25,13 +27,13 @@ void Form1::buildControls() {
     QLabel* newLocation = makeLabel(4, QStringLiteral("&New location"));
     makePrefix(3, QStringLiteral("$"));
     // Locked while no location bytes are to be written.
-    newLocation->setBuddy(makeBox<prg::LockableBox>(2, QStringLiteral("New location"), 4));
+    newLocation->setBuddy(makeBox(2, QStringLiteral("New location"), 4));
     buildButtons(QStringLiteral("Extract &data"));
 
-    // The order of the tab key: the boxes from top to bottom, then the
-    // buttons, then the PRG information.
-    chainTabOrder({m_txtStd[0], m_cmdBrowse, m_txtStd[1], m_txtStd[4], m_txtStd[5], m_chkLocation,
-                   m_txtStd[2], m_cmdConvert, m_cmdHelp, m_cmdExit, m_prgInfo});
+    // The order of the tab key: the boxes from top to bottom, the PRG
+    // information where it stands, then the buttons.
+    chainTabOrder({m_txtStd[0], m_cmdBrowse, m_txtStd[1], m_prgInfo, m_txtStd[4], m_txtStd[5],
+                   m_chkLocation, m_txtStd[2], m_cmdConvert, m_cmdHelp, m_cmdExit});
 }
 
 void Form1::placeOwnControls(prg::TwipsLayout& layout) {
