@@ -15,20 +15,15 @@ enum class Drag { OneLocalFile, TwoFiles, RemoteAddress, PlainText };
 
 inline std::unique_ptr<QMimeData> dragData(Drag kind, const QString& file) {
     auto mime = std::make_unique<QMimeData>();
-    switch (kind) {
-    case Drag::OneLocalFile:
-        mime->setUrls({QUrl::fromLocalFile(file)});
-        break;
-    case Drag::TwoFiles:
-        mime->setUrls({QUrl::fromLocalFile(file), QUrl::fromLocalFile(file + QLatin1String("2"))});
-        break;
-    case Drag::RemoteAddress:
-        mime->setUrls({QUrl(QStringLiteral("https://example.org/pic.prg"))});
-        break;
-    case Drag::PlainText:
+    const QUrl local = QUrl::fromLocalFile(file);
+    if (kind == Drag::PlainText)
         mime->setText(file);
-        break;
-    }
+    else if (kind == Drag::RemoteAddress)
+        mime->setUrls({QUrl(QStringLiteral("https://example.org/pic.prg"))});
+    else if (kind == Drag::TwoFiles)
+        mime->setUrls({local, QUrl::fromLocalFile(file + QLatin1String("2"))});
+    else
+        mime->setUrls({local});
     return mime;
 }
 
