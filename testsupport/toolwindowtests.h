@@ -2,9 +2,10 @@
 
 // The tests both PRG tools' windows pass, each run with the tool's Traits: the
 // window class Form, app(), program() and help(), setRange(form, start, end),
-// the notice of a start moved up to $C000, the extension of a proposed output
-// name, the {box, characters} a box takes, the output of all six data bytes
-// and of the first two, and the control table.
+// setOwn(form, text) for its own box, its own refusals, the notice of a start
+// moved up to $C000, the extension of a proposed output name, the {box,
+// characters} a box takes, the output of all six data bytes and of the first
+// two, and the control table.
 
 #include "prgtools/common/core/settingsstore.h"
 #include "testsupport/accessiblecheck.h"
@@ -34,6 +35,20 @@ namespace prg::test {
 
 using Message = felgrove::RecordingPrompts::Message;
 using Messages = std::vector<Message>;
+
+// A refused conversion: the paths in the test's folder, the address window,
+// the tool's own box (nullptr: off or as it opens), the warning, the box focused.
+struct Refusal {
+    const char *in, *out, *start, *end, *own, *message, *focus;
+};
+inline constexpr Refusal kRefusals[] = {
+    {"", "part.out", "0801", "0809", nullptr, "Input filename is missing", "txtStd0"},
+    {"gone.prg", "part.out", "0801", "0809", nullptr, "Invalid input filename", "txtStd0"},
+    {"pic.prg", "hard", "0801", "0809", nullptr, "Output file must not be the input file",
+     "txtStd1"},
+    {"pic.prg", "part.out", "C000", "c001", nullptr, "Invalid limit start address", "txtStd4"},
+    {"pic.prg", "part.out", "0801", "080", nullptr, "Invalid limit end address", "txtStd5"},
+};
 
 // Every text a label showed on the screen, in order.
 struct PaintedTexts : QObject {
@@ -84,15 +99,6 @@ protected:
     void convert() {
         prompts.messages.clear();
         click("cmdConvert");
-    }
-    // The conversion is refused with `message` and the focus sent to `focus`.
-    void expectRefusal(const char* message, const char* focus) {
-        child("cmdHelp")->setFocus();
-        convert();
-        EXPECT_EQ(prompts.messages, (Messages{{felgrove::PromptIcon::Warning, "Ostrel", message}}));
-        EXPECT_EQ(focusName(), QLatin1String(focus));
-        EXPECT_EQ(form->statusText(), QString());
-        EXPECT_TRUE(form->isEnabled());
     }
     // The window as before a conversion: usable, the focus on the button.
     void expectReady(const QString& status) const {
@@ -151,6 +157,31 @@ TYPED_TEST_P(ToolWindowTest, ScreenReaderHearsTheScreenAndHelpShowsTheText) {
     this->click("cmdHelp");
     EXPECT_EQ(this->prompts.messages,
               (Messages{{felgrove::PromptIcon::None, TypeParam::program(), TypeParam::help()}}));
+}
+
+// The checks are the input checks' own; here each refusal warns, focuses its
+// box and writes nothing.
+TYPED_TEST_P(ToolWindowTest, InputChecksWarnAndFocusTheirBox) {
+    this->open();
+    writeFile(this->input(), this->prg);
+    ASSERT_TRUE(makeHardLink(this->input(), this->at("hard")));
+    for (const auto rows :
+         {std::span<const Refusal>(kRefusals), std::span<const Refusal>(TypeParam::refusals)}) {
+        for (const Refusal& row : rows) {
+            SCOPED_TRACE(row.message);
+            this->fill(this->at(row.in), this->at(row.out), row.start, row.end);
+            TypeParam::setOwn(*this->form, row.own);
+            this->child("cmdHelp")->setFocus();
+            this->convert();
+            EXPECT_EQ(this->prompts.messages,
+                      (Messages{{felgrove::PromptIcon::Warning, "Ostrel", row.message}}));
+            EXPECT_EQ(this->focusName(), QLatin1String(row.focus));
+            EXPECT_EQ(this->form->statusText(), QString());
+            EXPECT_TRUE(this->form->isEnabled());
+        }
+    }
+    EXPECT_FALSE(QFile::exists(this->output()));
+    EXPECT_EQ(contents(this->input()), this->prg);
 }
 
 // Typed, dropped or chosen: each change of the input path shows the PRG info
@@ -299,6 +330,7 @@ TYPED_TEST_P(ToolWindowTest, BrowseWithDotsBlanksAndSwedishLetters) {
 
 REGISTER_TYPED_TEST_SUITE_P(ToolWindowTest, ControlsWithTheirCaptionsKeysAndTabStops,
                             ScreenReaderHearsTheScreenAndHelpShowsTheText,
+                            InputChecksWarnAndFocusTheirBox,
                             EachChangeOfTheInputPathShowsThePrgInfo,
                             ConversionShowsProgressAndReturnsTheWindowToUse,
                             ADiskFaultIsReportedAndLosesNothing,

@@ -41,6 +41,12 @@ struct Nembra {
         form.txtStd(4)->setText(start);
         form.txtStd(5)->setText(end);
     }
+    static void setOwn(Form& form, const char* values) {
+        form.txtStd(3)->setText(QLatin1String(values ? values : "8"));
+    }
+    static constexpr prg::test::Refusal refusals[] = {
+        {"pic.prg", "part.out", "0801", "0809", "ab", "Values per row must be numeric", "txtStd3"},
+    };
     static constexpr const char* restricted = "Start limit restricted to PRG load address $C000";
     static constexpr const char* proposed = ".txt";
     static constexpr std::pair<int, int> lengths[] = {{3, 2}, {4, 4}, {5, 4}};
@@ -62,33 +68,6 @@ protected:
     QCheckBox* limit() const { return child<QCheckBox>("chkLimit"); }
     QStringList boxes() const { return {box(3)->text(), box(4)->text(), box(5)->text()}; }
 };
-
-// The checks are the input checks' own; here each refusal focuses its box.
-TEST_F(Window, InputChecksWarnAndFocusTheirBox) {
-    open();
-    writeFile(input(), prg);
-    ASSERT_TRUE(prg::test::makeHardLink(input(), at("hard.txt")));
-    const struct {
-        const char *in, *out, *values, *start, *end; // no start: no limit
-        const char *message, *focus;
-    } rows[] = {
-        {"", "", "", "", "", "Input filename is missing", "txtStd0"},
-        {"gone.prg", "part.out", "8", "", "", "Invalid input filename", "txtStd0"},
-        {"pic.prg", "hard.txt", "8", "", "", "Output file must not be the input file", "txtStd1"},
-        {"pic.prg", "part.out", "ab", "", "", "Values per row must be numeric", "txtStd3"},
-        {"pic.prg", "part.out", "8", "C000", "c0ff", "Invalid limit start address", "txtStd4"},
-        {"pic.prg", "part.out", "8", "c000", "g000", "Invalid limit end address", "txtStd5"},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.message);
-        fill(at(row.in), at(row.out), row.start, row.end);
-        box(3)->setText(QLatin1String(row.values));
-        limit()->setChecked(*row.start);
-        expectRefusal(row.message, row.focus);
-    }
-    EXPECT_FALSE(QFile::exists(output()));
-    EXPECT_EQ(contents(input()), prg);
-}
 
 // The window starts with eight values a row and no limit. The values per row
 // and the limit open exactly as stored, a text longer than a person may

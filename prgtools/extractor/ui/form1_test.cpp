@@ -41,6 +41,14 @@ struct Slivra {
         form.txtStd(4)->setText(start);
         form.txtStd(5)->setText(end);
     }
+    static void setOwn(Form& form, const char* location) {
+        form.findChild<QCheckBox*>(QStringLiteral("chkLocation"))->setChecked(location);
+        form.txtStd(2)->setText(QLatin1String(location));
+    }
+    static constexpr prg::test::Refusal refusals[] = {
+        {"pic.prg", "part.out", "0801", "0809", "zz", "Invalid new location address", "txtStd2"},
+        {"pic.prg", "part.out", "0801", "0809", "", "Invalid new location address", "txtStd2"},
+    };
     static constexpr const char* restricted = "Extract start restricted to PRG load address $C000";
     static constexpr const char* proposed = "";
     static constexpr std::pair<int, int> lengths[] = {{2, 4}, {4, 4}, {5, 4}};
@@ -61,37 +69,6 @@ class Window : public prg::test::ToolWindowTest<Slivra> {
 protected:
     QCheckBox* location() const { return child<QCheckBox>("chkLocation"); }
 };
-
-// The checks are the input checks' own; here each refusal focuses its box,
-// and the check box decides on the new location.
-TEST_F(Window, InputChecksWarnAndFocusTheirBox) {
-    open();
-    writeFile(input(), prg);
-    ASSERT_TRUE(prg::test::makeHardLink(input(), at("hard.prg")));
-    const struct {
-        const char *in, *out, *start, *end;
-        const char* newLocation; // nullptr: location bytes off
-        const char *message, *focus;
-    } rows[] = {
-        {"", "part.out", "0801", "0809", nullptr, "Input filename is missing", "txtStd0"},
-        {"gone.prg", "part.out", "0801", "0809", nullptr, "Invalid input filename", "txtStd0"},
-        {"pic.prg", "hard.prg", "0801", "0809", nullptr, "Output file must not be the input file",
-         "txtStd1"},
-        {"pic.prg", "part.out", "C000", "c001", nullptr, "Invalid limit start address", "txtStd4"},
-        {"pic.prg", "part.out", "0801", "080", nullptr, "Invalid limit end address", "txtStd5"},
-        {"pic.prg", "part.out", "0801", "0809", "zz", "Invalid new location address", "txtStd2"},
-        {"pic.prg", "part.out", "0801", "0809", "", "Invalid new location address", "txtStd2"},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.message);
-        fill(at(row.in), at(row.out), row.start, row.end);
-        location()->setChecked(row.newLocation != nullptr);
-        box(2)->setText(QString::fromLatin1(row.newLocation));
-        expectRefusal(row.message, row.focus);
-    }
-    EXPECT_FALSE(QFile::exists(output()));
-    EXPECT_EQ(contents(input()), prg);
-}
 
 // The new location box follows its check box: without location bytes it is
 // locked, in the window's colour, passed by Tab and heard as read-only; its
