@@ -18,21 +18,15 @@
 
 #include <QAbstractButton>
 #include <QAccessible>
-#include <QApplication>
-#include <QDir>
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTextDocument>
-#include <gtest/gtest.h>
-
-#include <memory>
 
 namespace prg::test {
 
+using Icon = felgrove::PromptIcon;
 using Message = felgrove::RecordingPrompts::Message;
 using Messages = std::vector<Message>;
 
@@ -135,9 +129,8 @@ TYPED_TEST_P(ToolWindowTest, ControlsWithTheirCaptionsKeysAndTabStops) {
             EXPECT_TRUE(a == b || (a->geometry() & b->geometry()).width() <= 1)
                 << a->objectName().toStdString() << " and " << b->objectName().toStdString();
     }
-    const QWidget* status = this->child("staStd");
-    EXPECT_EQ(status->geometry(),
-              QRect(0, form.height() - status->height(), form.width(), status->height()));
+    const QRect bar = this->child("staStd")->geometry();
+    EXPECT_EQ(bar, QRect(0, form.height() - bar.height(), form.width(), bar.height()));
     for (const auto& [index, length] : TypeParam::lengths) { // Slivra's location is on now
         this->box(index)->clear();
         QTest::keyClicks(this->box(index), QStringLiteral("12345"));
@@ -156,7 +149,7 @@ TYPED_TEST_P(ToolWindowTest, ScreenReaderHearsTheScreenAndHelpShowsTheText) {
     EXPECT_EQ(window->text(QAccessible::Name), this->form->windowTitle());
     this->click("cmdHelp");
     EXPECT_EQ(this->prompts.messages,
-              (Messages{{felgrove::PromptIcon::None, TypeParam::program(), TypeParam::help()}}));
+              (Messages{{Icon::None, TypeParam::program(), TypeParam::help()}}));
 }
 
 // The checks are the input checks' own; here each refusal warns, focuses its
@@ -173,8 +166,7 @@ TYPED_TEST_P(ToolWindowTest, InputChecksWarnAndFocusTheirBox) {
             TypeParam::setOwn(*this->form, row.own);
             this->child("cmdHelp")->setFocus();
             this->convert();
-            EXPECT_EQ(this->prompts.messages,
-                      (Messages{{felgrove::PromptIcon::Warning, "Ostrel", row.message}}));
+            EXPECT_EQ(this->prompts.messages, (Messages{{Icon::Warning, "Ostrel", row.message}}));
             EXPECT_EQ(this->focusName(), QLatin1String(row.focus));
             EXPECT_EQ(this->form->statusText(), QString());
             EXPECT_TRUE(this->form->isEnabled());
@@ -190,12 +182,9 @@ TYPED_TEST_P(ToolWindowTest, EachChangeOfTheInputPathShowsThePrgInfo) {
     this->open();
     QPlainTextEdit* info = this->form->prgInfo();
     EXPECT_TRUE(QAccessible::queryAccessibleInterface(info)->state().readOnly);
-    EXPECT_EQ(info->toPlainText(), QLatin1String("N/A"));
     writeFile(this->input(), this->prg);
     this->box(0)->setText(this->input() + QLatin1Char('x'));
     EXPECT_EQ(info->toPlainText(), QLatin1String("N/A"));
-    this->box(0)->setFocus();
-    this->box(0)->end(false);
     QTest::keyClick(this->box(0), Qt::Key_Backspace);
     const QString shown = info->toPlainText();
     EXPECT_EQ(shown, QLatin1String("File size: 8 bytes\nData: 6 ($6)\nAssumed load address: $0801\n"
@@ -236,8 +225,7 @@ TYPED_TEST_P(ToolWindowTest, ConversionShowsProgressAndReturnsTheWindowToUse) {
     this->child("cmdConvert")->setFocus();
     this->convert();
     EXPECT_EQ(seen, QStringList{done});
-    EXPECT_EQ(this->prompts.messages,
-              (Messages{{felgrove::PromptIcon::Information, "Ostrel", "Finished!"}}));
+    EXPECT_EQ(this->prompts.messages, (Messages{{Icon::Information, "Ostrel", "Finished!"}}));
     EXPECT_EQ(painted.texts, (QStringList{QStringLiteral("Analyzing file, please wait..."),
                                           QStringLiteral("Converting, please wait..."), done}));
     EXPECT_EQ(contents(this->output()), TypeParam::full);
@@ -248,8 +236,8 @@ TYPED_TEST_P(ToolWindowTest, ConversionShowsProgressAndReturnsTheWindowToUse) {
     seen.clear();
     this->convert();
     EXPECT_EQ(this->prompts.messages,
-              (Messages{{felgrove::PromptIcon::Information, "Ostrel", TypeParam::restricted},
-                        {felgrove::PromptIcon::Information, "Ostrel", "Finished!"}}));
+              (Messages{{Icon::Information, "Ostrel", TypeParam::restricted},
+                        {Icon::Information, "Ostrel", "Finished!"}}));
     EXPECT_EQ(seen, (QStringList{QStringLiteral("Converting, please wait..."),
                                  QStringLiteral("Conversion finished. 2 bytes converted.")}));
     EXPECT_EQ(this->box(4)->text(), QLatin1String("c000"));
@@ -274,9 +262,9 @@ TYPED_TEST_P(ToolWindowTest, ADiskFaultIsReportedAndLosesNothing) {
     }
     const QString report =
         QStringLiteral("5\r\n%1: Input/output error\r\n%2\r\nMain_cmdConvert_Click");
-    EXPECT_EQ(this->prompts.messages,
-              (Messages{{felgrove::PromptIcon::Warning, "Ostrel",
-                         report.arg(this->output(), TypeParam::program())}}));
+    EXPECT_EQ(
+        this->prompts.messages,
+        (Messages{{Icon::Warning, "Ostrel", report.arg(this->output(), TypeParam::program())}}));
     this->expectReady(QString());
     EXPECT_EQ(
         QDir(this->dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),

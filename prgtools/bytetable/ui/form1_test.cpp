@@ -65,7 +65,6 @@ namespace {
 
 class Window : public prg::test::ToolWindowTest<Nembra> {
 protected:
-    QCheckBox* limit() const { return child<QCheckBox>("chkLimit"); }
     QStringList boxes() const { return {box(3)->text(), box(4)->text(), box(5)->text()}; }
 };
 
@@ -76,19 +75,18 @@ protected:
 TEST_F(Window, StoredTextsAreShownAndJudgedAtConversion) {
     open();
     EXPECT_EQ(boxes(), (QStringList{QStringLiteral("8"), {}, {}}));
-    EXPECT_FALSE(limit()->isChecked());
+    EXPECT_FALSE(child<QCheckBox>("chkLimit")->isChecked());
     writeFile(input(), prg);
     const struct {
         QString values;
-        const char *start, *end;
-        bool limited;
+        const char *start, *end; // no end: no limit
         const char* message;
     } rows[] = {
-        {QStringLiteral("åäö\t\"=;,"), "", "", true, "Values per row must be numeric"},
-        {QString(3000, QLatin1Char('7')), "", "", true, "Value per row must be between 1-32"},
-        {QStringLiteral("8"), "0801", "\x01\x02", true, "Invalid limit end address"},
-        {QStringLiteral(" 4 "), "0801", "0804", true, "Finished!"},
-        {QStringLiteral("4"), "C000", "", false, "Finished!"},
+        {QStringLiteral("åäö\t\"=;,"), "", "", "Values per row must be numeric"},
+        {QString(3000, QLatin1Char('7')), "", "", "Value per row must be between 1-32"},
+        {QStringLiteral("8"), "0801", "\x01\x02", "Invalid limit end address"},
+        {QStringLiteral(" 4 "), "0801", "0804", "Finished!"},
+        {QStringLiteral("4"), "C000", "", "Finished!"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.values.left(20).toStdString());
@@ -101,7 +99,7 @@ TEST_F(Window, StoredTextsAreShownAndJudgedAtConversion) {
         EXPECT_EQ(boxes(), (QStringList{row.values, row.start, row.end}));
         box(0)->setText(input());
         box(1)->setText(output());
-        limit()->setChecked(row.limited);
+        child<QCheckBox>("chkLimit")->setChecked(*row.end);
         click("cmdConvert");
         EXPECT_EQ(prompts.texts(), QStringList{row.message});
         box(4)->setText(QLatin1String(row.end));
