@@ -70,38 +70,11 @@ protected:
     QCheckBox* location() const { return child<QCheckBox>("chkLocation"); }
 };
 
-// The new location box follows its check box: without location bytes it is
-// locked, in the window's colour, passed by Tab and heard as read-only; its
-// text stays either way. The new location is written low byte first.
-TEST_F(Window, NewLocationBoxFollowsItsCheckBox) {
-    open();
-    box(2)->setText(QStringLiteral("6000"));
-    const struct {
-        bool on;
-        QPalette::ColorRole colour;
-        const char* tabs;
-    } rows[] = {
-        {false, QPalette::Button, "txtStd1 txtStd4 txtStd5 chkLocation cmdConvert cmdHelp"},
-        {true, QPalette::Base, "txtStd1 txtStd4 txtStd5 chkLocation txtStd2 cmdConvert"},
-    };
-    for (const auto& row : rows) {
-        location()->setChecked(row.on);
-        EXPECT_EQ(box(2)->isReadOnly(), !row.on);
-        EXPECT_EQ(box(2)->palette().color(QPalette::Base),
-                  QApplication::palette().color(row.colour));
-        EXPECT_EQ(felgrove::test::tabRound(box(1), 6), std::string(row.tabs));
-        EXPECT_EQ(bool(QAccessible::queryAccessibleInterface(box(2))->state().readOnly), !row.on);
-        EXPECT_EQ(box(2)->text(), QLatin1String("6000"));
-    }
-    writeFile(input(), prg);
-    fill(input(), output(), "0801", "0801");
-    convert();
-    EXPECT_EQ(contents(output()), QByteArray::fromHex("0060a9"));
-}
-
 // Whatever the store holds, the window opens and works: a value that is not
-// 0 or 1 is reported and leaves the box unchecked. Closing, by the window's
-// own control or by Exit, stores the box as 0 or 1, and not the new location.
+// 0 or 1 is reported and leaves the box unchecked. Without location bytes
+// the new location is locked, in the window's colour, passed by Tab and
+// heard as read-only; its text stays either way. Closing, by the
+// window's own control or by Exit, stores the box as 0 or 1, not the text.
 TEST_F(Window, IncludeLocationIsStoredAndReadBack) {
     const struct {
         const char* stored;
@@ -121,14 +94,30 @@ TEST_F(Window, IncludeLocationIsStoredAndReadBack) {
                   row.reported);
         EXPECT_EQ(location()->isChecked(), row.on);
         EXPECT_EQ(box(2)->text(), QString());
-        location()->click();
+        EXPECT_EQ(box(2)->palette().color(QPalette::Base),
+                  QApplication::palette().color(row.on ? QPalette::Base : QPalette::Button));
+        EXPECT_EQ(felgrove::test::tabRound(box(5), 3),
+                  row.on ? "txtStd5 chkLocation txtStd2" : "txtStd5 chkLocation cmdConvert");
+        EXPECT_EQ(bool(QAccessible::queryAccessibleInterface(box(2))->state().readOnly), !row.on);
         box(2)->setText(QStringLiteral("6000"));
+        location()->click();
+        EXPECT_EQ(box(2)->isReadOnly(), row.on);
+        EXPECT_EQ(box(2)->text(), QLatin1String("6000"));
         QCloseEvent closeControl;
         row.exit ? click("cmdExit")
                  : void(QApplication::sendEvent(form->windowHandle(), &closeControl));
         EXPECT_FALSE(form->isVisible());
         EXPECT_EQ(setting("IncludeLocation"), QLatin1String(row.on ? "0" : "1"));
     }
+}
+
+TEST_F(Window, NewLocationIsWrittenLowByteFirst) {
+    open();
+    writeFile(input(), prg);
+    fill(input(), output(), "0801", "0801");
+    Slivra::setOwn(*form, "6000");
+    convert();
+    EXPECT_EQ(contents(output()), QByteArray::fromHex("0060a9"));
 }
 
 } // namespace
