@@ -24,9 +24,7 @@ public:
         }
     };
     struct FileRequest {
-        QString title;
-        QString folder;
-        QString filter;
+        QString title, folder, filter;
     };
 
     std::vector<Message> messages;

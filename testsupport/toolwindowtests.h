@@ -1,11 +1,9 @@
 #pragma once
 
-// The tests both PRG tools' windows pass, each run with the tool's Traits: the
-// window class Form, app(), program() and help(), setRange(form, start, end),
-// setOwn(form, text) for its own box, its own refusals, the notice of a start
-// moved up to $C000, the extension of a proposed output name, the {box,
-// characters} a box takes, the output of all six data bytes and of the first
-// two, and the control table.
+// The tests both PRG tools' windows pass, each run with the tool's Traits: its
+// window, names and texts, its own box and refusals, the {box, characters} a
+// box takes, its output of the six data bytes and of the first two, and its
+// control table.
 
 #include "prgtools/common/core/settingsstore.h"
 #include "testsupport/accessiblecheck.h"
@@ -116,7 +114,8 @@ TYPED_TEST_SUITE_P(ToolWindowTest);
 // The window opens with the focus in the input box; the controls stay inside
 // it without overlapping (Nembra's input box, as drawn, runs a pixel under
 // "..."), the status bar along its whole bottom edge; a box takes no more
-// characters than its field holds.
+// characters than its field holds. A screen reader hears every text on the
+// screen, the status bar's included, and the window under its title.
 TYPED_TEST_P(ToolWindowTest, ControlsWithTheirCaptionsKeysAndTabStops) {
     auto& form = this->open();
     EXPECT_EQ(this->focusName(), QLatin1String("txtStd0"));
@@ -136,20 +135,15 @@ TYPED_TEST_P(ToolWindowTest, ControlsWithTheirCaptionsKeysAndTabStops) {
         QTest::keyClicks(this->box(index), QStringLiteral("12345"));
         EXPECT_EQ(this->box(index)->text(), QStringLiteral("12345").left(length)) << index;
     }
-}
-
-// A screen reader hears every text on the screen, the status bar's included,
-// and the window as a window under its title. Help shows the tool's text.
-TYPED_TEST_P(ToolWindowTest, ScreenReaderHearsTheScreenAndHelpShowsTheText) {
-    this->open();
-    this->template child<QLabel>("staStdPanel1")->setText(QStringLiteral("Conversion finished."));
-    EXPECT_EQ(felgrove::test::misreadTexts(this->form.get()), "");
-    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(this->form.get());
-    EXPECT_EQ(window->role(), QAccessible::Window);
-    EXPECT_EQ(window->text(QAccessible::Name), this->form->windowTitle());
-    this->click("cmdHelp");
+    // The access keys ran a conversion of nothing and showed the help.
     EXPECT_EQ(this->prompts.messages,
-              (Messages{{Icon::None, TypeParam::program(), TypeParam::help()}}));
+              (Messages{{Icon::Warning, "Ostrel", "Input filename is missing"},
+                        {Icon::None, TypeParam::program(), TypeParam::help()}}));
+    this->template child<QLabel>("staStdPanel1")->setText(QStringLiteral("Conversion finished."));
+    EXPECT_EQ(felgrove::test::misreadTexts(&form), "");
+    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(&form);
+    EXPECT_EQ(window->role(), QAccessible::Window);
+    EXPECT_EQ(window->text(QAccessible::Name), form.windowTitle());
 }
 
 // The checks are the input checks' own; here each refusal warns, focuses its
@@ -317,7 +311,6 @@ TYPED_TEST_P(ToolWindowTest, BrowseWithDotsBlanksAndSwedishLetters) {
 }
 
 REGISTER_TYPED_TEST_SUITE_P(ToolWindowTest, ControlsWithTheirCaptionsKeysAndTabStops,
-                            ScreenReaderHearsTheScreenAndHelpShowsTheText,
                             InputChecksWarnAndFocusTheirBox,
                             EachChangeOfTheInputPathShowsThePrgInfo,
                             ConversionShowsProgressAndReturnsTheWindowToUse,
