@@ -71,7 +71,7 @@ protected:
 // The window starts with eight values a row and no limit. The values per row
 // and the limit open exactly as stored, a text longer than a person may
 // type included, and are judged at conversion; without the limit its boxes
-// are not looked at. Exit stores the boxes as they are.
+// are not looked at. Exit stores the boxes as they are then.
 TEST_F(Window, StoredTextsAreShownAndJudgedAtConversion) {
     open();
     EXPECT_EQ(boxes(), (QStringList{QStringLiteral("8"), {}, {}}));
@@ -103,10 +103,11 @@ TEST_F(Window, StoredTextsAreShownAndJudgedAtConversion) {
         click("cmdConvert");
         EXPECT_EQ(prompts.texts(), QStringList{row.message});
         box(4)->setText(QLatin1String(row.end));
+        box(5)->setText(QLatin1String(row.start));
         click("cmdExit");
         EXPECT_EQ(
             QStringList({setting("ValuesPerRow"), setting("LimitStart"), setting("LimitEnd")}),
-            (QStringList{row.values, row.end, row.end}));
+            (QStringList{row.values, row.end, row.start}));
     }
     EXPECT_EQ(contents(output()), "\t.byte $A9,$01,$8D,$20\r\n\t.byte $D0,$60\r\n");
 }
