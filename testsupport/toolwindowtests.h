@@ -163,7 +163,6 @@ TYPED_TEST_P(ToolWindowTest, InputChecksWarnAndFocusTheirBox) {
             EXPECT_EQ(this->prompts.messages, (Messages{{Icon::Warning, "Ostrel", row.message}}));
             EXPECT_EQ(this->focusName(), QLatin1String(row.focus));
             EXPECT_EQ(this->form->statusText(), QString());
-            EXPECT_TRUE(this->form->isEnabled());
         }
     }
     EXPECT_FALSE(QFile::exists(this->output()));
@@ -304,7 +303,6 @@ TYPED_TEST_P(ToolWindowTest, BrowseWithDotsBlanksAndSwedishLetters) {
 
     const felgrove::test::UnwritableSettings unwritable(TypeParam::app());
     this->prompts.fileAnswers = {in};
-    this->prompts.messages.clear();
     this->click("cmdBrowse");
     EXPECT_TRUE(this->prompts.texts().join("").endsWith(QLatin1String("\r\nMain_cmdBrowse")));
     EXPECT_EQ(this->box(0)->text(), this->input());
