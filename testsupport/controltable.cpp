@@ -6,25 +6,22 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTextDocument>
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <vector>
+#include <map>
+#include <optional>
 
 namespace felgrove::test {
 
 namespace {
 
 QString captionOf(const QWidget* w) {
-    if (const auto* label = qobject_cast<const QLabel*>(w))
-        return label->text();
-    if (const auto* button = qobject_cast<const QAbstractButton*>(w))
-        return button->text();
-    if (const auto* frame = qobject_cast<const QGroupBox*>(w))
-        return frame->title();
-    return {};
+    if (qobject_cast<const QLabel*>(w) || qobject_cast<const QAbstractButton*>(w))
+        return w->property("text").toString();
+    return w->property("title").toString(); // a frame's; nothing for the rest
 }
 
 bool wholeTextSelected(const QWidget* w) {
@@ -36,12 +33,9 @@ bool wholeTextSelected(const QWidget* w) {
     return true;
 }
 
-QString focusName() {
-    const QWidget* focus = QApplication::focusWidget();
-    return focus ? focus->objectName() : QStringLiteral("<none>");
-}
-
 void activate(QWidget* window) {
+    if (window->isActiveWindow())
+        return;
     window->show();
     window->activateWindow();
     EXPECT_TRUE(QTest::qWaitForWindowActive(window));
@@ -50,30 +44,26 @@ void activate(QWidget* window) {
 } // namespace
 
 void expectControls(QWidget* window, std::span<const Control> rows) {
-    std::vector<const Control*> stops;
+    std::map<int, QString> stops; // by place in the tab order
     for (const Control& row : rows) {
         SCOPED_TRACE(row.name);
         auto* w = window->findChild<QWidget*>(QLatin1String(row.name));
         ASSERT_NE(w, nullptr);
         EXPECT_EQ(w->parentWidget()->objectName(), QLatin1String(row.parent));
         EXPECT_EQ(captionOf(w), QLatin1String(row.caption ? row.caption : ""));
-        if (row.caption) {
-            EXPECT_GE(w->width(), w->sizeHint().width()); // not clipped
-        } else {
-            EXPECT_FALSE(w->accessibleName().isEmpty());
-        }
+        // Not clipped; Pixmoth's option buttons keep the fixed pixel places
+        // of its column and are left out.
+        EXPECT_TRUE(!row.caption || w->width() >= w->sizeHint().width()) << w->width(); // not cut
+        EXPECT_TRUE(row.caption || !w->accessibleName().isEmpty());
         auto* buddy = row.buddy ? window->findChild<QWidget*>(QLatin1String(row.buddy)) : nullptr;
         if (auto* label = qobject_cast<QLabel*>(w)) {
             EXPECT_EQ(label->buddy(), buddy);
         }
         if (row.key) {
-            if (!window->isActiveWindow())
-                activate(window);
-            auto* button = qobject_cast<QAbstractButton*>(w);
-            int presses = 0;
-            QMetaObject::Connection counter;
-            if (button)
-                counter = QObject::connect(button, &QAbstractButton::clicked, [&] { ++presses; });
+            activate(window);
+            std::optional<QSignalSpy> presses;
+            if (auto* button = qobject_cast<QAbstractButton*>(w))
+                presses.emplace(button, &QAbstractButton::clicked);
             const bool moves = QApplication::focusWidget() != buddy;
             QTest::keyClick(window, Qt::Key(row.key), Qt::AltModifier);
             if (buddy) {
@@ -81,23 +71,19 @@ void expectControls(QWidget* window, std::span<const Control> rows) {
                 EXPECT_TRUE(!moves || wholeTextSelected(buddy)); // selected as it gets the focus
             } else {
                 // A button's access key presses it after a short visible press.
-                ASSERT_NE(button, nullptr);
-                EXPECT_TRUE(QTest::qWaitFor([&] { return presses == 1; }));
-                QObject::disconnect(counter);
+                ASSERT_TRUE(presses.has_value());
+                EXPECT_TRUE(QTest::qWaitFor([&] { return presses->size() == 1; }));
             }
         }
         if (row.tab)
-            stops.push_back(&row);
+            stops[row.tab] = QLatin1String(row.name);
     }
     if (stops.empty())
         return;
-    if (!window->isActiveWindow())
-        activate(window);
-    std::sort(stops.begin(), stops.end(),
-              [](const Control* a, const Control* b) { return a->tab < b->tab; });
+    activate(window);
     QStringList expected;
-    for (const Control* stop : stops)
-        expected << QLatin1String(stop->name);
+    for (const auto& [tab, name] : stops)
+        expected << name;
     expected << expected.first();
     auto* first = window->findChild<QWidget*>(expected.first());
     EXPECT_EQ(tabRound(first, int(expected.size())), expected.join(QLatin1Char(' ')).toStdString());
@@ -109,8 +95,9 @@ std::string tabRound(QWidget* first, int count) {
     for (int i = 0; i < count; ++i) {
         if (i > 0)
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        visited << focusName();
-        if (!wholeTextSelected(QApplication::focusWidget()))
+        const QWidget* focus = QApplication::focusWidget();
+        visited << (focus ? focus->objectName() : QStringLiteral("<none>"));
+        if (!wholeTextSelected(focus))
             visited.last() += QLatin1String("(unselected)");
     }
     return visited.join(QLatin1Char(' ')).toStdString();

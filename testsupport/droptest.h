@@ -15,20 +15,15 @@ enum class Drag { OneLocalFile, TwoFiles, RemoteAddress, PlainText };
 
 inline std::unique_ptr<QMimeData> dragData(Drag kind, const QString& file) {
     auto mime = std::make_unique<QMimeData>();
-    switch (kind) {
-    case Drag::OneLocalFile:
-        mime->setUrls({QUrl::fromLocalFile(file)});
-        break;
-    case Drag::TwoFiles:
-        mime->setUrls({QUrl::fromLocalFile(file), QUrl::fromLocalFile(file + QLatin1String("2"))});
-        break;
-    case Drag::RemoteAddress:
-        mime->setUrls({QUrl(QStringLiteral("https://example.org/pic.prg"))});
-        break;
-    case Drag::PlainText:
+    const QUrl local = QUrl::fromLocalFile(file);
+    if (kind == Drag::PlainText)
         mime->setText(file);
-        break;
-    }
+    else if (kind == Drag::RemoteAddress)
+        mime->setUrls({QUrl(QStringLiteral("https://example.org/pic.prg"))});
+    else if (kind == Drag::TwoFiles)
+        mime->setUrls({local, QUrl::fromLocalFile(file + QLatin1String("2"))});
+    else
+        mime->setUrls({local});
     return mime;
 }
 
@@ -36,14 +31,13 @@ inline std::unique_ptr<QMimeData> dragData(Drag kind, const QString& file) {
 // manager would. True when the drag was taken (the pointer shows a drop).
 inline bool dragAndDrop(QWidget* target, const QMimeData* mime) {
     const QPoint at = target->rect().center();
-    QDragEnterEvent enter(at, Qt::CopyAction | Qt::MoveAction | Qt::LinkAction, mime,
-                          Qt::LeftButton, Qt::NoModifier);
+    const Qt::DropActions actions = Qt::CopyAction | Qt::MoveAction | Qt::LinkAction;
+    QDragEnterEvent enter(at, actions, mime, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(target, &enter);
     const bool taken = enter.isAccepted();
     // A drop the drag did not take still arrives, to show that it changes
     // nothing either.
-    QDropEvent drop(QPointF(at), Qt::CopyAction | Qt::MoveAction | Qt::LinkAction, mime,
-                    Qt::LeftButton, Qt::NoModifier);
+    QDropEvent drop(QPointF(at), actions, mime, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(target, &drop);
     QCoreApplication::processEvents();
     return taken && drop.isAccepted();

@@ -1,16 +1,13 @@
 #pragma once
 
-// The tests both PRG tools' windows pass, each run with the tool's Traits:
-//   using Form;                           the window class
-//   static QString app();                 its name in the settings
-//   static QString program();             its name in titles and reports
-//   static void setRange(Form&, start, end);  the address window to take
-//   static const char* restricted;        the start-restriction notice
-//   static QByteArray converted(bytes);   the output for these data bytes
+// The tests both PRG tools' windows pass, each run with the tool's Traits: its
+// window, names and texts, its own box and refusals, the {box, characters} a
+// box takes, its output of the six data bytes and of the first two, and its
+// control table.
 
 #include "prgtools/common/core/settingsstore.h"
 #include "testsupport/accessiblecheck.h"
-#include "testsupport/conversionreport.h"
+#include "testsupport/controltable.h"
 #include "testsupport/droptest.h"
 #include "testsupport/recordingprompts.h"
 #include "testsupport/testfaults.h"
@@ -19,36 +16,42 @@
 
 #include <QAbstractButton>
 #include <QAccessible>
-#include <QApplication>
-#include <QDir>
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTextDocument>
-#include <gtest/gtest.h>
-
-#include <memory>
 
 namespace prg::test {
 
-// Every text a label showed on the screen, in order.
-class PaintedTexts : public QObject {
-public:
-    explicit PaintedTexts(QLabel* label) : m_label(label) { label->installEventFilter(this); }
-    QStringList texts;
+using Icon = felgrove::PromptIcon;
+using Message = felgrove::RecordingPrompts::Message;
+using Messages = std::vector<Message>;
 
-protected:
+// A refused conversion: the paths in the test's folder, the address window,
+// the tool's own box (nullptr: off or as it opens), the warning, the box focused.
+struct Refusal {
+    const char *in, *out, *start, *end, *own, *message, *focus;
+};
+inline constexpr Refusal kRefusals[] = {
+    {"", "part.out", "0801", "0809", nullptr, "Input filename is missing", "txtStd0"},
+    {"gone.prg", "part.out", "0801", "0809", nullptr, "Invalid input filename", "txtStd0"},
+    {"pic.prg", "hard", "0801", "0809", nullptr, "Output file must not be the input file",
+     "txtStd1"},
+    {"pic.prg", "part.out", "C000", "c001", nullptr, "Invalid limit start address", "txtStd4"},
+    {"pic.prg", "part.out", "0801", "080", nullptr, "Invalid limit end address", "txtStd5"},
+};
+
+// Every text a label showed on the screen, in order.
+struct PaintedTexts : QObject {
+    explicit PaintedTexts(QLabel* shown) : label(shown) { label->installEventFilter(this); }
     bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Paint && (texts.isEmpty() || texts.last() != m_label->text()))
-            texts << m_label->text();
+        if (event->type() == QEvent::Paint && texts.value(texts.size() - 1) != label->text())
+            texts << label->text();
         return false;
     }
-
-private:
-    QLabel* m_label;
+    QLabel* label;
+    QStringList texts;
 };
 
 template <typename Traits> class ToolWindowTest : public ::testing::Test {
@@ -64,9 +67,7 @@ protected:
         return *form;
     }
     template <typename W = QWidget> W* child(const char* name) const {
-        W* widget = form->template findChild<W*>(QLatin1String(name));
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
+        return form->template findChild<W*>(QLatin1String(name));
     }
     QLineEdit* box(int index) const { return form->txtStd(index); }
     static QString focusName() {
@@ -77,8 +78,10 @@ protected:
     QString setting(const char* key) const {
         return SettingsStore(Traits::app()).read(QLatin1String(key), QStringLiteral("<none>"));
     }
-    QString input() const { return dir.filePath(QStringLiteral("pic.prg")); }
-    QString output() const { return dir.filePath(QStringLiteral("part.out")); }
+    // A file in the test's folder by its name; "" stays empty.
+    QString at(const char* name) const { return *name ? dir.filePath(QLatin1String(name)) : ""; }
+    QString input() const { return at("pic.prg"); }
+    QString output() const { return at("part.out"); }
     void fill(const QString& in, const QString& out, const char* start = "0801",
               const char* end = "ffff") {
         box(0)->setText(in);
@@ -89,8 +92,12 @@ protected:
         prompts.messages.clear();
         click("cmdConvert");
     }
-    QStringList folder() const {
-        return QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    // The window as before a conversion: usable, the focus on the button.
+    void expectReady(const QString& status) const {
+        EXPECT_TRUE(form->isEnabled());
+        EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+        EXPECT_EQ(focusName(), QLatin1String("cmdConvert"));
+        EXPECT_EQ(form->statusText(), status);
     }
 
     felgrove::RecordingPrompts prompts;
@@ -99,224 +106,213 @@ protected:
     // Six data bytes that load at $0801.
     const QByteArray data = QByteArray::fromHex("a9018d20d060");
     const QByteArray prg = QByteArray::fromHex("0108") + data;
-    const QString finished = QStringLiteral("Finished!");
+    const QStringList finished{QStringLiteral("Finished!")};
 };
 
 TYPED_TEST_SUITE_P(ToolWindowTest);
 
-// A screen reader hears every text on the screen, the status bar's included,
-// and is told the window is a window under its title.
-TYPED_TEST_P(ToolWindowTest, ScreenReaderHearsWhatTheScreenShows) {
-    this->open();
+// The window opens with the focus in the input box; the controls stay inside
+// it without overlapping (Nembra's input box, as drawn, runs a pixel under
+// "..."), the status bar along its whole bottom edge; a box takes no more
+// characters than its field holds. A screen reader hears every text on the
+// screen, the status bar's included, and the window under its title.
+TYPED_TEST_P(ToolWindowTest, ControlsWithTheirCaptionsKeysAndTabStops) {
+    auto& form = this->open();
+    EXPECT_EQ(this->focusName(), QLatin1String("txtStd0"));
+    felgrove::test::expectControls(&form, TypeParam::controls);
+    QList<QWidget*> all = form.template findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    all.removeIf([](const QWidget* w) { return w->objectName().isEmpty(); });
+    for (const QWidget* a : all) {
+        EXPECT_TRUE(form.rect().contains(a->geometry())) << a->objectName().toStdString();
+        for (const QWidget* b : all)
+            EXPECT_TRUE(a == b || (a->geometry() & b->geometry()).width() <= 1)
+                << a->objectName().toStdString() << " and " << b->objectName().toStdString();
+    }
+    const QRect bar = this->child("staStd")->geometry();
+    EXPECT_EQ(bar, QRect(0, form.height() - bar.height(), form.width(), bar.height()));
+    for (const auto& [index, length] : TypeParam::lengths) { // Slivra's location is on now
+        this->box(index)->clear();
+        QTest::keyClicks(this->box(index), QStringLiteral("12345"));
+        EXPECT_EQ(this->box(index)->text(), QStringLiteral("12345").left(length)) << index;
+    }
+    // The access keys ran a conversion of nothing and showed the help.
+    EXPECT_EQ(this->prompts.messages,
+              (Messages{{Icon::Warning, "Ostrel", "Input filename is missing"},
+                        {Icon::None, TypeParam::program(), TypeParam::help()}}));
     this->template child<QLabel>("staStdPanel1")->setText(QStringLiteral("Conversion finished."));
-    EXPECT_EQ(felgrove::test::misreadTexts(this->form.get()), "");
-    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(this->form.get());
+    EXPECT_EQ(felgrove::test::misreadTexts(&form), "");
+    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(&form);
     EXPECT_EQ(window->role(), QAccessible::Window);
-    EXPECT_EQ(window->text(QAccessible::Name), this->form->windowTitle());
+    EXPECT_EQ(window->text(QAccessible::Name), form.windowTitle());
+}
+
+// The checks are the input checks' own; here each refusal warns, focuses its
+// box and writes nothing.
+TYPED_TEST_P(ToolWindowTest, InputChecksWarnAndFocusTheirBox) {
+    this->open();
+    writeFile(this->input(), this->prg);
+    ASSERT_TRUE(makeHardLink(this->input(), this->at("hard")));
+    for (const auto rows :
+         {std::span<const Refusal>(kRefusals), std::span<const Refusal>(TypeParam::refusals)}) {
+        for (const Refusal& row : rows) {
+            SCOPED_TRACE(row.message);
+            this->fill(this->at(row.in), this->at(row.out), row.start, row.end);
+            TypeParam::setOwn(*this->form, row.own);
+            this->child("cmdHelp")->setFocus();
+            this->convert();
+            EXPECT_EQ(this->prompts.messages, (Messages{{Icon::Warning, "Ostrel", row.message}}));
+            EXPECT_EQ(this->focusName(), QLatin1String(row.focus));
+            EXPECT_EQ(this->form->statusText(), QString());
+        }
+    }
+    EXPECT_FALSE(QFile::exists(this->output()));
+    EXPECT_EQ(contents(this->input()), this->prg);
 }
 
 // Typed, dropped or chosen: each change of the input path shows the PRG info
-// anew, four unwrapped lines, or "N/A" for anything but a file.
+// anew, four unwrapped lines in a read-only box, or "N/A" for anything but a file.
 TYPED_TEST_P(ToolWindowTest, EachChangeOfTheInputPathShowsThePrgInfo) {
     this->open();
     QPlainTextEdit* info = this->form->prgInfo();
-    EXPECT_EQ(info->toPlainText(), QLatin1String("N/A"));
-    EXPECT_TRUE(info->isReadOnly());
+    EXPECT_TRUE(QAccessible::queryAccessibleInterface(info)->state().readOnly);
     writeFile(this->input(), this->prg);
     this->box(0)->setText(this->input() + QLatin1Char('x'));
     EXPECT_EQ(info->toPlainText(), QLatin1String("N/A"));
-    this->box(0)->setFocus();
-    this->box(0)->end(false);
     QTest::keyClick(this->box(0), Qt::Key_Backspace);
-    EXPECT_EQ(info->toPlainText(),
-              QLatin1String("File size: 8 bytes\nData: 6 ($6)\nAssumed load address: $0801\n"
-                            "Assumed memory location: $0801 - $807"));
+    const QString shown = info->toPlainText();
+    EXPECT_EQ(shown, QLatin1String("File size: 8 bytes\nData: 6 ($6)\nAssumed load address: $0801\n"
+                                   "Assumed memory location: $0801 - $807"));
     EXPECT_EQ(info->document()->lineCount(), 4);
     this->box(0)->setText(this->dir.path());
     EXPECT_EQ(info->toPlainText(), QLatin1String("N/A"));
     // A file dropped from a file manager gives its path, as if typed.
     const auto file = felgrove::test::dragData(felgrove::test::Drag::OneLocalFile, this->input());
-    for (int path : {0, 1}) {
+    for (int path : {1, 0}) {
         EXPECT_TRUE(felgrove::test::dragAndDrop(this->box(path), file.get()));
         EXPECT_EQ(this->box(path)->text(), this->input());
     }
-    EXPECT_TRUE(info->toPlainText().startsWith(QLatin1String("File size: 8 bytes")));
+    EXPECT_EQ(info->toPlainText(), shown);
 }
 
-// While the conversion runs, the window is locked with the busy pointer and
-// cannot be closed; the status panel shows each step; then the window is as
-// before, the focus on the button.
+// While the conversion runs the window is locked with the busy pointer and
+// cannot be closed; the status shows each step; then the window is as
+// before. The input is read as it is then, not as it was inspected. A start
+// below the load address is moved up to it, told while the status shows the
+// conversion, and written back in lower case, so the next conversion passes
+// without the notice.
 TYPED_TEST_P(ToolWindowTest, ConversionShowsProgressAndReturnsTheWindowToUse) {
     this->open();
-    writeFile(this->input(), this->prg);
+    writeFile(this->input(), this->prg + "grown");
     this->fill(this->input(), this->output());
+    QFile::resize(this->input(), this->prg.size());
     PaintedTexts painted(this->template child<QLabel>("staStdPanel1"));
     const QString done = QStringLiteral("Conversion finished. 6 bytes converted.");
-    bool checkedWhileOpen = false;
-    this->prompts.onMessage = [&](const felgrove::RecordingPrompts::Message&) {
+    QStringList seen;
+    this->prompts.onMessage = [&](const Message&) {
+        seen << this->form->statusText();
         EXPECT_FALSE(this->form->isEnabled());
-        EXPECT_FALSE(this->child("cmdConvert")->isEnabled());
-        ASSERT_NE(QApplication::overrideCursor(), nullptr);
         EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
-        EXPECT_EQ(this->form->statusText(), done);
         EXPECT_FALSE(this->form->close());
         EXPECT_TRUE(this->form->isVisible());
-        checkedWhileOpen = true;
     };
     this->child("cmdConvert")->setFocus();
     this->convert();
-    EXPECT_TRUE(checkedWhileOpen);
-    ASSERT_EQ(this->prompts.messages.size(), 1u);
-    EXPECT_EQ(this->prompts.messages[0].text, this->finished);
-    EXPECT_EQ(this->prompts.messages[0].icon, felgrove::PromptIcon::Information);
+    EXPECT_EQ(seen, QStringList{done});
+    EXPECT_EQ(this->prompts.messages, (Messages{{Icon::Information, "Ostrel", "Finished!"}}));
     EXPECT_EQ(painted.texts, (QStringList{QStringLiteral("Analyzing file, please wait..."),
                                           QStringLiteral("Converting, please wait..."), done}));
-    EXPECT_EQ(contents(this->output()), TypeParam::converted(this->data));
-    EXPECT_TRUE(this->form->isEnabled());
-    EXPECT_TRUE(this->child("cmdConvert")->isEnabled());
-    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
-    EXPECT_EQ(this->focusName(), QLatin1String("cmdConvert"));
-    EXPECT_EQ(this->form->statusText(), done);
-}
+    EXPECT_EQ(contents(this->output()), TypeParam::full);
+    this->expectReady(done);
 
-// A start below the load address is moved up to it, told while the status
-// shows the conversion, and written back in lower case, so the next
-// conversion passes without the notice.
-TYPED_TEST_P(ToolWindowTest, StartRestrictionWritesTheLoadAddressInLowerCase) {
-    this->open();
     writeFile(this->input(), QByteArray::fromHex("00c0") + this->data);
     this->fill(this->input(), this->output(), "0801", "c001");
-    QString statusDuringNotice;
-    this->prompts.onMessage = [&](const felgrove::RecordingPrompts::Message& m) {
-        if (m.text != this->finished)
-            statusDuringNotice = this->form->statusText();
-    };
+    seen.clear();
     this->convert();
-    EXPECT_EQ(this->prompts.texts(),
-              (QStringList{QLatin1String(TypeParam::restricted) + QLatin1String("$C000"),
-                           this->finished}));
-    EXPECT_EQ(this->prompts.messages[0].icon, felgrove::PromptIcon::Information);
-    EXPECT_EQ(statusDuringNotice, QLatin1String("Converting, please wait..."));
+    EXPECT_EQ(this->prompts.messages,
+              (Messages{{Icon::Information, "Ostrel", TypeParam::restricted},
+                        {Icon::Information, "Ostrel", "Finished!"}}));
+    EXPECT_EQ(seen, (QStringList{QStringLiteral("Converting, please wait..."),
+                                 QStringLiteral("Conversion finished. 2 bytes converted.")}));
     EXPECT_EQ(this->box(4)->text(), QLatin1String("c000"));
-    EXPECT_EQ(contents(this->output()), TypeParam::converted(this->data.left(2)));
+    EXPECT_EQ(contents(this->output()), TypeParam::two);
     this->convert();
-    EXPECT_EQ(this->prompts.texts(), QStringList{this->finished});
+    EXPECT_EQ(this->prompts.texts(), this->finished);
 }
 
-// A failing output gets the four-line report naming it; the window is usable
-// again at once and nothing is left behind. The output file's own faults
-// are held where it is written; one of them is shown here.
-TYPED_TEST_P(ToolWindowTest, RunTimeFailureIsReportedAndTheWindowStaysUsable) {
+// A disk that cannot keep the output gets the four-line report naming it and
+// the tool; the old output and the input stay as they were, nothing is left
+// behind, and the window is usable again at once. The output file's other
+// faults are held where it is written.
+TYPED_TEST_P(ToolWindowTest, ADiskFaultIsReportedAndLosesNothing) {
     this->open();
     writeFile(this->input(), this->prg);
-    const QByteArray old("old output");
-    const struct {
-        QString out;
-        int failingSync; // the disk cannot keep the file
-    } rows[] = {
-        {this->dir.filePath(QStringLiteral("none/part.out")), 0},
-        {this->dir.path(), 0},
-        {this->output(), 1},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.out.toStdString());
-        writeFile(this->output(), old);
-        this->fill(this->input(), row.out);
-        this->child("cmdConvert")->setFocus();
-        {
-            const FailingDisk failing(row.failingSync, 0);
-            this->convert();
-        }
-        ASSERT_NO_FATAL_FAILURE(
-            expectConversionFailureReport(this->prompts, row.out, row.failingSync));
-        EXPECT_EQ(this->prompts.messages.back().text.split(QLatin1String("\r\n")).value(2),
-                  TypeParam::program());
-        EXPECT_TRUE(this->form->isEnabled());
-        EXPECT_TRUE(this->child("cmdConvert")->isEnabled());
-        EXPECT_EQ(QApplication::overrideCursor(), nullptr);
-        EXPECT_EQ(this->form->statusText(), QString());
-        EXPECT_EQ(this->focusName(), QLatin1String("cmdConvert"));
-        EXPECT_EQ(this->folder(), (QStringList{QStringLiteral("part.out"), QStringLiteral("pic.prg")}));
-        EXPECT_EQ(contents(this->output()), old);
-        EXPECT_EQ(contents(this->input()), this->prg);
+    writeFile(this->output(), "old output");
+    this->fill(this->input(), this->output());
+    this->child("cmdConvert")->setFocus();
+    {
+        const FailingDisk failing(1, 0);
+        this->convert();
     }
-    this->fill(this->input(), this->output());
+    const QString report =
+        QStringLiteral("5\r\n%1: Input/output error\r\n%2\r\nMain_cmdConvert_Click");
+    EXPECT_EQ(
+        this->prompts.messages,
+        (Messages{{Icon::Warning, "Ostrel", report.arg(this->output(), TypeParam::program())}}));
+    this->expectReady(QString());
+    EXPECT_EQ(
+        QDir(this->dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+        (QStringList{QStringLiteral("part.out"), QStringLiteral("pic.prg")}));
+    EXPECT_EQ(contents(this->output()), "old output");
+    EXPECT_EQ(contents(this->input()), this->prg);
     this->convert();
-    EXPECT_EQ(this->prompts.texts(), QStringList{this->finished});
-    EXPECT_EQ(contents(this->output()), TypeParam::converted(this->data));
+    EXPECT_EQ(this->prompts.texts(), this->finished);
 }
 
-// The input changes between its inspection and the conversion: it is taken
-// as it is then, and a vanished one is refused.
-TYPED_TEST_P(ToolWindowTest, AnInputChangedAfterItsInspectionIsTakenAsItIsThen) {
+// "..." fills the input, proposes an output name to an empty output box and
+// moves there with its text selected, and keeps the folder for the next
+// dialog. A cancel changes nothing; a name in the output box stays; a
+// folder that cannot be kept is reported and the file not taken.
+TYPED_TEST_P(ToolWindowTest, BrowseWithDotsBlanksAndSwedishLetters) {
     this->open();
-    writeFile(this->input(), this->prg);
-    this->fill(this->input(), this->output());
-    EXPECT_TRUE(this->form->prgInfo()->toPlainText().startsWith(QLatin1String("File size: 8")));
-    QFile::resize(this->input(), 4);
-    this->convert();
-    EXPECT_EQ(this->prompts.texts(), QStringList{this->finished});
-    EXPECT_EQ(this->form->statusText(), QLatin1String("Conversion finished. 2 bytes converted."));
-    EXPECT_EQ(contents(this->output()), TypeParam::converted(this->data.left(2)));
-
-    QFile::remove(this->input());
-    this->convert();
-    EXPECT_EQ(this->prompts.texts(), QStringList{QStringLiteral("Invalid input filename")});
-    EXPECT_EQ(this->focusName(), QLatin1String("txtStd0"));
-    EXPECT_EQ(contents(this->output()), TypeParam::converted(this->data.left(2)));
-    EXPECT_TRUE(this->form->isEnabled());
-}
-
-// "..." fills the input, moves on to the output box with its text selected
-// and keeps the folder; the next dialog opens there. A cancel changes
-// nothing; a folder that cannot be kept is reported and the file not taken.
-TYPED_TEST_P(ToolWindowTest, BrowseWithBlanksAndSwedishLetters) {
-    this->open();
-    const QString folder = this->dir.filePath(QStringLiteral("mina filer/å ä ö"));
+    const QString folder = this->dir.filePath(QStringLiteral("mina filer.v2/å ä ö"));
     QDir().mkpath(folder);
-    const QString in = folder + QStringLiteral("/bild på hösten.prg");
-    const QString out = this->dir.filePath(QStringLiteral("mina filer/del ÅÄÖ.bin"));
+    const QString in = folder + QStringLiteral("/bild på.hösten.prg");
     writeFile(in, this->prg);
-    this->box(1)->setText(out);
     this->prompts.fileAnswers = {in};
     this->click("cmdBrowse");
     EXPECT_EQ(this->box(0)->text(), in);
-    EXPECT_TRUE(this->form->prgInfo()->toPlainText().startsWith(QLatin1String("File size: 8")));
     EXPECT_EQ(this->focusName(), QLatin1String("txtStd1"));
-    EXPECT_EQ(this->box(1)->selectedText(), out);
+    const QString proposed = in.chopped(4) + QLatin1String(TypeParam::proposed);
+    EXPECT_EQ(this->box(1)->text(), *TypeParam::proposed ? proposed : QString());
+    EXPECT_EQ(this->box(1)->selectedText(), this->box(1)->text());
     EXPECT_EQ(this->setting("LatestPath"), folder);
+    const QString out = folder + QStringLiteral("/del ÅÄÖ.bin");
     this->fill(in, out);
     this->convert();
-    EXPECT_EQ(this->prompts.texts(), QStringList{this->finished});
-    EXPECT_EQ(contents(out), TypeParam::converted(this->data));
-    EXPECT_EQ(contents(in), this->prg);
+    EXPECT_EQ(this->prompts.texts(), this->finished);
+    EXPECT_EQ(contents(out), TypeParam::full);
 
-    this->prompts.messages.clear();
     this->box(4)->setFocus();
     this->click("cmdBrowse"); // no answer: a cancel
-    ASSERT_EQ(this->prompts.fileRequests.size(), 2u);
-    EXPECT_EQ(this->prompts.fileRequests[1].folder, folder);
+    EXPECT_EQ(this->prompts.fileRequests.at(1).folder, folder);
     EXPECT_EQ(this->box(0)->text(), in);
-    EXPECT_EQ(this->box(1)->text(), out);
     EXPECT_EQ(this->focusName(), QLatin1String("txtStd4"));
-    EXPECT_EQ(this->setting("LatestPath"), folder);
-    EXPECT_TRUE(this->prompts.messages.empty());
-
-    const felgrove::test::UnwritableSettings unwritable(TypeParam::app());
     this->prompts.fileAnswers = {this->input()};
     this->click("cmdBrowse");
-    ASSERT_EQ(this->prompts.messages.size(), 1u);
-    EXPECT_TRUE(this->prompts.messages[0].text.endsWith(QLatin1String("\r\nMain_cmdBrowse")));
-    EXPECT_EQ(this->box(0)->text(), in);
-    EXPECT_EQ(this->focusName(), QLatin1String("txtStd4"));
+    EXPECT_EQ(this->box(1)->text(), out);
+
+    const felgrove::test::UnwritableSettings unwritable(TypeParam::app());
+    this->prompts.fileAnswers = {in};
+    this->click("cmdBrowse");
+    EXPECT_TRUE(this->prompts.texts().join("").endsWith(QLatin1String("\r\nMain_cmdBrowse")));
+    EXPECT_EQ(this->box(0)->text(), this->input());
 }
 
-REGISTER_TYPED_TEST_SUITE_P(ToolWindowTest, ScreenReaderHearsWhatTheScreenShows,
+REGISTER_TYPED_TEST_SUITE_P(ToolWindowTest, ControlsWithTheirCaptionsKeysAndTabStops,
+                            InputChecksWarnAndFocusTheirBox,
                             EachChangeOfTheInputPathShowsThePrgInfo,
                             ConversionShowsProgressAndReturnsTheWindowToUse,
-                            StartRestrictionWritesTheLoadAddressInLowerCase,
-                            RunTimeFailureIsReportedAndTheWindowStaysUsable,
-                            AnInputChangedAfterItsInspectionIsTakenAsItIsThen,
-                            BrowseWithBlanksAndSwedishLetters);
+                            ADiskFaultIsReportedAndLosesNothing,
+                            BrowseWithDotsBlanksAndSwedishLetters);
 
 } // namespace prg::test
