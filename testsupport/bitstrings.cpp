@@ -1,7 +1,6 @@
 #include "testsupport/bitstrings.h"
 
 #include "sprite/core/decode.h"
-#include "sprite/core/palette.h"
 
 namespace pixmoth {
 
@@ -14,38 +13,13 @@ QString DecToBin(qint32 n) {
     return digits;
 }
 
-qint32 BinToDec(const QString& s) {
-    qint32 value = 0;
-    for (QChar c : s)
-        value = value * 2 + (c == QLatin1Char('1') ? 1 : 0);
-    return value;
-}
-
-bool IsWholeNumber(const QString& text) {
-    if (text.contains(QLatin1Char('.')) || text.contains(QLatin1Char(',')))
-        return false;
-    bool ok = false;
-    text.trimmed().toDouble(&ok);
-    return ok;
-}
-
-qint32 SkippaDecimaler(QString& strVal, bool addOneIfDecimals) {
-    strVal.replace(QLatin1Char(','), QLatin1Char('.'));
-    const qsizetype dot = strVal.indexOf(QLatin1Char('.'));
-    if (dot < 0)
-        return strVal.toInt();
-    return strVal.left(dot).toInt() + (addOneIfDecimals ? 1 : 0);
-}
-
 int AnalyzeBits(const Picture& picture, const QString& sBits, int iNum, int iDataByte) {
     const QString pair = (iNum >= 1 && iNum <= 4) ? sBits.mid(2 * (iNum - 1), 2) : QString();
-    const int colour = GetColour(picture, BinToDec(pair), iDataByte);
+    int value = 0; // the pair's binary digits read as a number
+    for (QChar c : pair)
+        value = value * 2 + (c == QLatin1Char('1') ? 1 : 0);
+    const int colour = GetColour(picture, value, iDataByte);
     return (colour >= 0 && colour <= 15) ? colour : 0;
-}
-
-qint32 PaletteRgb(qint32 index) {
-    const QRgb c = paletteQRgb(index); // black outside the palette
-    return qRed(c) + 256 * qGreen(c) + 65536 * qBlue(c);
 }
 
 } // namespace pixmoth
