@@ -217,6 +217,7 @@ TEST_F(Window, LoadsPicturesAndRefusesOtherFiles) {
         {-1, nullptr, Drag::OneLocalFile, PromptIcon::Warning},
     };
     Picture expected, scratch;
+    EXPECT_EQ(drawn(), pixmoth::renderPicture(expected, 1)); // black from the start
     for (const auto& row : rows) {
         SCOPED_TRACE(&row - rows);
         prompts.clear();
