@@ -13,7 +13,6 @@
 #include "testsupport/accessiblecheck.h"
 #include "testsupport/controltable.h"
 #include "testsupport/droptest.h"
-#include "testsupport/pixmoth_window_driver.h"
 #include "testsupport/recordingprompts.h"
 #include "testsupport/testfiles.h"
 
@@ -43,7 +42,6 @@ using felgrove::test::Drag;
 using pixmoth::Canvas;
 using pixmoth::MainWindow;
 using pixmoth::Picture;
-using pixmoth::test::moveBoxTo;
 
 constexpr int kBlack = 0, kWhite = 1, kRed = 2, kBlue = 6, kNone = 16;
 constexpr qint64 kShort = pixmoth::kShortPictureSize, kLong = pixmoth::kLongPictureSize;
@@ -95,6 +93,29 @@ protected:
         ASSERT_TRUE(pixmoth::encodeCanvas(canvas, picture));
         load(dir.write(pixmoth::pictureFileBytes(picture, 0x6000)));
         ASSERT_TRUE(window->state().PictureLoaded);
+    }
+    static void pressArrow(QWidget* target, Qt::Key key) {
+        QTest::keyPress(target, key);
+        QTest::keyRelease(target, key);
+    }
+    // Moves the box with the arrow keys until its corner lies at (px, py)
+    // picture pixels (px even): into the top-left corner and on by whole
+    // sprites with Align to grid on, the rest by multicolour pixels with it
+    // off; the option is then as it was. Every step captures, as the user's.
+    void moveBoxTo(int px, int py) {
+        const bool aligned = c().mnuAlignToGrid->isChecked();
+        const std::pair<Qt::Key, int> presses[] = {
+            {Qt::Key_Left, 13},           {Qt::Key_Up, 9},
+            {Qt::Key_Right, px / 24},     {Qt::Key_Down, py / 21},
+            {Qt::Key_Right, px % 24 / 2}, {Qt::Key_Down, py % 21}};
+        for (int i = 0; i < 6; ++i) {
+            if (i == 4 || (i == 0 && !aligned))
+                c().mnuAlignToGrid->trigger();
+            for (int n = 0; n < presses[i].second; ++n)
+                pressArrow(c().picStd, presses[i].first);
+        }
+        if (aligned)
+            c().mnuAlignToGrid->trigger();
     }
     void setMagnification(int m) { (m == 1 ? c().mnu1x1 : c().mnu2x2)->trigger(); }
     void chooseLast() {
@@ -277,7 +298,7 @@ TEST_F(Window, MagnificationSwitches) {
         if (row.picture && !window->state().PictureLoaded)
             load(pixmoth::sampleCanvas());
         setMagnification(row.from);
-        moveBoxTo(*window, row.x, row.y);
+        moveBoxTo(row.x, row.y);
         chooseLast();
         setMagnification(row.to);
         QApplication::processEvents();
@@ -313,7 +334,7 @@ TEST_F(Window, ArrowKeysMoveTheBoxWhicheverControlHasTheFocus) {
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(&row - rows);
-        moveBoxTo(*window, row.x, row.y);
+        moveBoxTo(row.x, row.y);
         list->setCurrentIndex(1);
         QTest::keyPress(child(row.target), row.key);
         EXPECT_EQ(QPoint(window->state().CaptureX, list->currentIndex()), QPoint(row.x, 1));
@@ -323,7 +344,7 @@ TEST_F(Window, ArrowKeysMoveTheBoxWhicheverControlHasTheFocus) {
         EXPECT_EQ(list->currentIndex(), row.key == Qt::Key_A ? 1 : 0);
         EXPECT_TRUE(c().opbOutput[0]->isChecked());
     }
-    moveBoxTo(*window, 0, 0);
+    moveBoxTo(0, 0);
     QKeyEvent repeat(QEvent::KeyRelease, Qt::Key_Right, Qt::NoModifier, QString(), true);
     QApplication::sendEvent(list, &repeat);
     show();
@@ -351,7 +372,7 @@ TEST_F(Window, OptionButtonsAndWhatAScreenReaderHears) {
             EXPECT_EQ(bool(heard->state().checked), button == chosen);
         }
     }
-    moveBoxTo(*window, 72, 42);
+    moveBoxTo(72, 42);
     window->DrawCaptureFrame(); // a tick writes the position
     ASSERT_TRUE(status().startsWith(QLatin1String("x=72, y=42, ")));
     EXPECT_EQ(felgrove::test::misreadTexts(window.get()), "");
@@ -415,7 +436,7 @@ TEST_F(Window, ListsAndPreviewShowTheAreaUnderTheBox) {
         if (row.load)
             load(*row.load);
         else
-            moveBoxTo(*window, row.px, row.py);
+            moveBoxTo(row.px, row.py);
         const pixmoth::Capture& got = window->capture();
         const pixmoth::Capture want = pixmoth::captureArea(window->picture(), {row.px, row.py});
         EXPECT_EQ(got.origin, want.origin);
@@ -453,7 +474,7 @@ TEST_F(Window, FrameFlashesOverThePictureWithoutEnteringIt) {
         SCOPED_TRACE(m);
         setMagnification(m);
         EXPECT_EQ(grabbedPicture(), drawn()); // no frame until the next tick
-        moveBoxTo(*window, 24, 21);
+        moveBoxTo(24, 21);
         const QImage kept = drawn();
         for (int tick = 0; tick < 2; ++tick) {
             const int step = window->state().FlashStep;
@@ -467,7 +488,7 @@ TEST_F(Window, FrameFlashesOverThePictureWithoutEnteringIt) {
         }
         EXPECT_EQ(drawn(), kept);
         EXPECT_EQ(status(), QLatin1String("x=24, y=21, Align to grid = ON, Erase on capture = ON"));
-        pixmoth::test::pressArrow(c().cmdGenerate, Qt::Key_Right);
+        pressArrow(c().cmdGenerate, Qt::Key_Right);
         window->DrawCaptureFrame();
         EXPECT_EQ(grabbedPicture().pixel(24 * m, 21 * m), blue);
         int ticks = 0;
@@ -518,7 +539,7 @@ TEST_F(Window, GenerateReadsTheNotationAndTheListsAndErases) {
             c().mnuEraseOnCapture->trigger();
         load(exampleCanvas());
         setMagnification(row.m);
-        moveBoxTo(*window, kExampleX, kExampleY);
+        moveBoxTo(kExampleX, kExampleY);
         c().opbOutput[std::size_t(row.button)]->setChecked(true);
         for (std::size_t i = 0; i < 3; ++i)
             choose(lists()[i], row.colours[i]);
