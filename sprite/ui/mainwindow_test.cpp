@@ -135,6 +135,7 @@ protected:
         return window->resultWindow()->output()->toPlainText().section(QLatin1Char('\n'), 0, 0);
     }
     QString status() const { return c().StatusBar1->text(); }
+    QPoint box() const { return {window->state().CaptureX, window->state().CaptureY}; }
     const QImage& drawn() const { return c().picStd->image(); }
     QImage grabbedPicture() const {
         const QImage shot = c().picStd->grab().toImage().convertToFormat(QImage::Format_RGB32);
@@ -181,27 +182,22 @@ TEST_F(Window, EveryControlInItsPlace) {
 // switch the magnification, F3/F4 untick their option and the status line
 // says so. About shows a plain message; Exit closes the window.
 TEST_F(Window, MenuItems) {
-    const char* on = "Align to grid = ON, Erase on capture = ON";
-    const struct {
-        const char *name, *menu, *keys;
-        int m;
-        const char* status;
-    } rows[] = {
+    const char *on = "Align to grid = ON, Erase on capture = ON", *menu = "mnuMagnification";
+    const std::tuple<const char*, const char*, const char*, int, const char*> rows[] = {
         {"mnuLoad", "mnuFile", "Ctrl+L", 1, on},
-        {"mnu2x2", "mnuMagnification", "F2", 2, on},
-        {"mnu1x1", "mnuMagnification", "F1", 1, on},
+        {"mnu2x2", menu, "F2", 2, on},
+        {"mnu1x1", menu, "F1", 1, on},
         {"mnuAlignToGrid", "mnuOptions", "F3", 1, "Align to grid = OFF, Erase on capture = ON"},
         {"mnuEraseOnCapture", "mnuOptions", "F4", 1, "Align to grid = OFF, Erase on capture = OFF"},
     };
     show();
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        auto* action = child<QAction>(row.name);
-        EXPECT_TRUE(child<QMenu>(row.menu)->actions().contains(action));
-        QTest::keySequence(window.get(), QKeySequence(QLatin1String(row.keys)));
-        EXPECT_FALSE(action->isChecked());
-        EXPECT_EQ(window->state().Magnification, row.m);
-        EXPECT_EQ(status(), QLatin1String(row.status));
+    for (const auto& [name, menu, keys, m, text] : rows) {
+        auto* action = child<QAction>(name);
+        EXPECT_TRUE(child<QMenu>(menu)->actions().contains(action)) << name;
+        QTest::keySequence(window.get(), QKeySequence(QLatin1String(keys)));
+        EXPECT_FALSE(action->isChecked()) << name;
+        EXPECT_EQ(window->state().Magnification, m) << name;
+        EXPECT_EQ(status(), QLatin1String(text));
     }
     ASSERT_EQ(prompts.fileRequests.size(), 1u);
     EXPECT_EQ(prompts.fileRequests[0].folder, QCoreApplication::applicationDirPath());
@@ -216,62 +212,59 @@ TEST_F(Window, MenuItems) {
 // Files loaded in turn by File > Load (no target) or dropped on the window
 // ("") or its picture: both picture sizes load and are drawn, the lists come
 // on in the theme's entry colour, "[none]" chosen; any other size or a file
-// that cannot be read is reported with why (naming the file it could not
-// read) and the previous picture stays drawn. A drag of anything but one
-// local file is refused. Before any picture the lists are off in the
-// window's colour.
+// that cannot be read (-1: not there) is reported with why, naming a file it
+// could not read, and the previous picture stays drawn. A drag of anything
+// but one local file is refused. Before any picture the picture is black and
+// the lists are off in the window's colour.
 TEST_F(Window, LoadsPicturesAndRefusesOtherFiles) {
-    const struct {
-        qint64 size; // -1: a file that is not there
-        const char* target;
-        Drag drag;
-        PromptIcon report; // None: no message
-    } rows[] = {
-        {10049, nullptr, Drag::OneLocalFile, PromptIcon::Information},
-        {kShort, nullptr, Drag::OneLocalFile, PromptIcon::None},
-        {10242, "", Drag::OneLocalFile, PromptIcon::Information},
-        {kLong, "picStd", Drag::OneLocalFile, PromptIcon::None},
-        {kShort, "", Drag::OneLocalFile, PromptIcon::None},
-        {kShort, "", Drag::TwoFiles, PromptIcon::None},
-        {kShort, "picStd", Drag::RemoteAddress, PromptIcon::None},
-        {kShort, "", Drag::PlainText, PromptIcon::None},
-        {-1, nullptr, Drag::OneLocalFile, PromptIcon::Warning},
+    using enum PromptIcon;
+    const std::tuple<qint64, const char*, Drag, PromptIcon> rows[] = {
+        {10049, nullptr, Drag::OneLocalFile, Information},
+        {kShort, nullptr, Drag::OneLocalFile, None},
+        {10242, "", Drag::OneLocalFile, Information},
+        {kLong, "picStd", Drag::OneLocalFile, None},
+        {kShort, "", Drag::OneLocalFile, None},
+        {kShort, "", Drag::TwoFiles, None},
+        {kShort, "picStd", Drag::RemoteAddress, None},
+        {kShort, "", Drag::PlainText, None},
+        {-1, nullptr, Drag::OneLocalFile, Warning},
     };
     Picture expected, scratch;
-    EXPECT_EQ(drawn(), pixmoth::renderPicture(expected, 1)); // black from the start
-    for (const auto& row : rows) {
-        SCOPED_TRACE(&row - rows);
+    EXPECT_EQ(drawn(), pixmoth::renderPicture(expected, 1));
+    int i = -1;
+    for (const auto& [size, target, drag, report] : rows) {
+        SCOPED_TRACE(++i);
         prompts.clear();
         chooseLast();
-        const QByteArray bytes(std::max<qint64>(row.size, 0), char(17 * (&row - rows)));
-        const QString path = row.size < 0 ? dir.filePath("gone.prg") : dir.write(bytes);
-        const bool dropped = row.drag == Drag::OneLocalFile;
-        if (row.target) {
-            const auto mime = felgrove::test::dragData(row.drag, path);
-            QWidget* target = *row.target ? child(row.target) : window.get();
-            EXPECT_EQ(felgrove::test::dragAndDrop(target, mime.get()), dropped);
+        const QByteArray bytes(std::max<qint64>(size, 0), char(17 * i));
+        const QString path = size < 0 ? dir.filePath("gone.prg") : dir.write(bytes);
+        const bool dropped = drag == Drag::OneLocalFile;
+        if (target) {
+            const auto mime = felgrove::test::dragData(drag, path);
+            QWidget* on = *target ? child(target) : window.get();
+            EXPECT_EQ(felgrove::test::dragAndDrop(on, mime.get()), dropped);
         } else {
             load(path);
         }
-        if (dropped && row.report == PromptIcon::None)
+        if (dropped && report == None)
             pixmoth::readPictureBytes(bytes, expected);
-        EXPECT_EQ(prompts.fileRequests.size(), row.target ? 0u : 1u);
-        EXPECT_EQ(prompts.messages.size(), row.report == PromptIcon::None ? 0u : 1u);
+        EXPECT_EQ(prompts.fileRequests.size(), target ? 0u : 1u);
+        EXPECT_EQ(prompts.messages.size(), report == None ? 0u : 1u);
         for (const auto& message : prompts.messages) {
-            EXPECT_EQ(message.icon, row.report);
-            EXPECT_EQ(message.text.contains(QDir::toNativeSeparators(path)), row.size < 0);
+            EXPECT_EQ(message.icon, report);
+            EXPECT_EQ(message.text.contains(QDir::toNativeSeparators(path)), size < 0);
             EXPECT_TRUE(message.text.contains(pixmoth::readPictureFile(path, scratch).reason));
         }
         EXPECT_EQ(window->picture(), expected);
         const bool loaded = window->state().PictureLoaded;
-        EXPECT_EQ(loaded, &row != rows);
+        EXPECT_EQ(loaded, i != 0);
         EXPECT_EQ(drawn(), pixmoth::renderPicture(expected, 1));
         EXPECT_TRUE(c().ProgressBar1->isHidden());
         EXPECT_EQ(QApplication::overrideCursor(), nullptr); // the busy pointer is gone
         for (const QComboBox* list : lists()) {
             EXPECT_EQ(list->isEnabled(), loaded);
             // Each load captures again, even a refused one.
-            EXPECT_EQ(list->currentIndex(), row.target && !dropped ? list->count() - 1 : 0);
+            EXPECT_EQ(list->currentIndex(), target && !dropped ? list->count() - 1 : 0);
             EXPECT_EQ(list->palette().color(QPalette::Base),
                       QApplication::palette().color(loaded ? QPalette::Base : QPalette::Button));
         }
@@ -284,31 +277,27 @@ TEST_F(Window, LoadsPicturesAndRefusesOtherFiles) {
 // picture is drawn anew, the box follows and the lists capture again. The
 // same magnification again changes nothing.
 TEST_F(Window, MagnificationSwitches) {
-    const struct {
-        bool picture;
-        int from, x, y, to, toX, toY; // the box's corner in picture pixels
-    } rows[] = {
-        {false, 1, 4, 7, 2, 4, 7},    {false, 2, 296, 179, 1, 296, 179},
-        {true, 2, 24, 3, 1, 24, 3},   {true, 2, 296, 179, 1, 296, 179},
-        {true, 1, 24, 21, 2, 48, 42}, {true, 2, 24, 21, 2, 48, 42},
+    const std::tuple<bool, int, QPoint, int, QPoint> rows[] = {
+        {false, 1, {4, 7}, 2, {4, 7}},    {false, 2, {296, 179}, 1, {296, 179}},
+        {true, 2, {24, 3}, 1, {24, 3}},   {true, 2, {296, 179}, 1, {296, 179}},
+        {true, 1, {24, 21}, 2, {48, 42}}, {true, 2, {24, 21}, 2, {48, 42}},
     };
     window->show();
-    for (const auto& row : rows) {
-        SCOPED_TRACE(&row - rows);
-        if (row.picture && !window->state().PictureLoaded)
+    for (const auto& [picture, from, at, to, follows] : rows) {
+        SCOPED_TRACE(testing::Message() << picture << from << to);
+        if (picture && !window->state().PictureLoaded)
             load(pixmoth::sampleCanvas());
-        setMagnification(row.from);
-        moveBoxTo(row.x, row.y);
+        setMagnification(from);
+        moveBoxTo(at.x(), at.y());
         chooseLast();
-        setMagnification(row.to);
+        setMagnification(to);
         QApplication::processEvents();
-        EXPECT_EQ(QPoint(window->state().CaptureX, window->state().CaptureY),
-                  QPoint(row.toX, row.toY));
+        EXPECT_EQ(box(), follows);
         EXPECT_FALSE(window->state().Rescaling);
-        EXPECT_EQ(c().cboCol1->currentIndex() == 0, row.picture && row.from != row.to);
-        EXPECT_EQ(c().Timer1->isActive(), row.picture); // nothing drawn without a picture
-        EXPECT_TRUE(!row.picture || drawn() == pixmoth::renderPicture(window->picture(), row.to));
-        const pixmoth::WindowLayout l = pixmoth::controlPlaces(row.to);
+        EXPECT_EQ(c().cboCol1->currentIndex() == 0, picture && from != to);
+        EXPECT_EQ(c().Timer1->isActive(), picture); // nothing drawn without a picture
+        EXPECT_TRUE(!picture || drawn() == pixmoth::renderPicture(window->picture(), to));
+        const pixmoth::WindowLayout l = pixmoth::controlPlaces(to);
         EXPECT_EQ(c().picStd->geometry(), l.picStd);
         EXPECT_EQ(window->size(),
                   l.client + QSize(0, window->menuBar()->height() + window->statusBar()->height()));
@@ -322,26 +311,22 @@ TEST_F(Window, MagnificationSwitches) {
 TEST_F(Window, ArrowKeysMoveTheBoxWhicheverControlHasTheFocus) {
     QComboBox* list = c().cboCol1;
     load(Canvas()); // the lists hold "[none]" and "Black"
-    const struct {
-        int x, y;
-        Qt::Key key;
-        const char* target;
-        int toX, toY;
-    } rows[] = {
-        {0, 0, Qt::Key_Right, "cmdGenerate", 24, 0}, {24, 0, Qt::Key_Left, "opbOutput1", 0, 0},
-        {0, 0, Qt::Key_Down, "opbOutput0", 0, 21},   {0, 21, Qt::Key_Up, "cboCol1", 0, 0},
-        {0, 0, Qt::Key_Down, "picStd", 0, 21},       {24, 21, Qt::Key_A, "cboCol1", 24, 21},
+    const std::tuple<QPoint, Qt::Key, const char*, QPoint> rows[] = {
+        {{0, 0}, Qt::Key_Right, "cmdGenerate", {24, 0}},
+        {{24, 0}, Qt::Key_Left, "opbOutput1", {0, 0}},
+        {{0, 0}, Qt::Key_Down, "opbOutput0", {0, 21}},
+        {{0, 21}, Qt::Key_Up, "cboCol1", {0, 0}},
+        {{0, 0}, Qt::Key_Down, "picStd", {0, 21}},
+        {{24, 21}, Qt::Key_A, "cboCol1", {24, 21}},
     };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(&row - rows);
-        moveBoxTo(row.x, row.y);
+    for (const auto& [from, key, target, to] : rows) {
+        SCOPED_TRACE(target);
+        moveBoxTo(from.x(), from.y());
         list->setCurrentIndex(1);
-        QTest::keyPress(child(row.target), row.key);
-        EXPECT_EQ(QPoint(window->state().CaptureX, list->currentIndex()), QPoint(row.x, 1));
-        QTest::keyRelease(child(row.target), row.key);
-        EXPECT_EQ(QPoint(window->state().CaptureX, window->state().CaptureY),
-                  QPoint(row.toX, row.toY));
-        EXPECT_EQ(list->currentIndex(), row.key == Qt::Key_A ? 1 : 0);
+        QTest::keyPress(child(target), key);
+        EXPECT_EQ(QPair(box(), list->currentIndex()), QPair(from, 1));
+        QTest::keyRelease(child(target), key);
+        EXPECT_EQ(QPair(box(), list->currentIndex()), QPair(to, key == Qt::Key_A ? 1 : 0));
         EXPECT_TRUE(c().opbOutput[0]->isChecked());
     }
     moveBoxTo(0, 0);
@@ -350,7 +335,7 @@ TEST_F(Window, ArrowKeysMoveTheBoxWhicheverControlHasTheFocus) {
     show();
     window->menuBar()->setFocus();
     QTest::keyClick(window->menuBar(), Qt::Key_Right);
-    EXPECT_EQ(window->state().CaptureX, 0);
+    EXPECT_EQ(box(), QPoint(0, 0));
 }
 
 // Tab reaches each option button whichever is selected, and Space selects
@@ -388,35 +373,30 @@ TEST_F(Window, OptionButtonsAndWhatAScreenReaderHears) {
 TEST_F(Window, ColourListsWorkAsAnyList) {
     show();
     load(Canvas());
-    const struct {
-        Qt::Key opener;
-        Qt::KeyboardModifier modifier;
-        Qt::Key closer;
-        int chosen;
-    } rows[] = {{Qt::Key_Down, Qt::AltModifier, Qt::Key_Return, 1},
-                {Qt::Key_Up, Qt::AltModifier, Qt::Key_Escape, 0},
-                {Qt::Key_Space, Qt::NoModifier, Qt::Key_Escape, 0}};
+    const std::tuple<Qt::Key, Qt::KeyboardModifier, Qt::Key, int> rows[] = {
+        {Qt::Key_Down, Qt::AltModifier, Qt::Key_Return, 1},
+        {Qt::Key_Up, Qt::AltModifier, Qt::Key_Escape, 0},
+        {Qt::Key_Space, Qt::NoModifier, Qt::Key_Escape, 0}};
     QComboBox* list = c().cboCol2;
     list->setFocus();
     QAbstractItemView* open = list->view();
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.opener);
+    for (const auto& [opener, modifier, closer, chosen] : rows) {
+        SCOPED_TRACE(opener);
         list->setCurrentIndex(0);
-        QTest::keyClick(list, row.opener, row.modifier);
+        QTest::keyClick(list, opener, modifier);
         ASSERT_TRUE(QTest::qWaitFor([&] { return open->isVisible(); }));
         QWidget* inOpenList = open->window()->focusWidget() ? open->window()->focusWidget() : open;
         QTest::keyClick(inOpenList, Qt::Key_Down);
         EXPECT_EQ(open->currentIndex().row(), 1);
-        QTest::keyClick(inOpenList, row.closer);
+        QTest::keyClick(inOpenList, closer);
         EXPECT_TRUE(QTest::qWaitFor([&] { return !open->isVisible(); }));
-        EXPECT_EQ(QPoint(list->currentIndex(), window->state().CaptureY), QPoint(row.chosen, 0));
+        EXPECT_EQ(QPair(list->currentIndex(), box()), QPair(chosen, QPoint(0, 0)));
     }
     list->setCurrentIndex(0);
     QTest::keyClicks(list, QStringLiteral("B"));
     EXPECT_EQ(list->currentText(), QLatin1String("Black"));
     QTest::keyClick(list, Qt::Key_F4);
-    EXPECT_FALSE(window->state().EraseOnCapture);
-    EXPECT_FALSE(open->isVisible());
+    EXPECT_FALSE(window->state().EraseOnCapture || open->isVisible());
 }
 
 // Each capture (a move, a switch of magnification, a new picture) shows the
@@ -424,23 +404,21 @@ TEST_F(Window, ColourListsWorkAsAnyList) {
 // each with its colour's icon in the list's text colour, "[none]" chosen.
 TEST_F(Window, ListsAndPreviewShowTheAreaUnderTheBox) {
     const Canvas sample = pixmoth::sampleCanvas(), example = exampleCanvas();
-    const struct {
-        const Canvas* load; // loaded with the box left where it is; nullptr: the box moves
-        int m, px, py;
-    } rows[] = {{&sample, 1, 0, 0},    {nullptr, 1, 6, 7},     {nullptr, 1, 296, 179},
-                {nullptr, 2, 150, 93}, {&example, 2, 150, 93}, {nullptr, 1, kExampleX, kExampleY}};
-    for (const auto& row : rows) {
-        SCOPED_TRACE(&row - rows);
+    // The picture loaded with the box left where it is, or none: the box moves.
+    const std::tuple<const Canvas*, int, int, int> rows[] = {
+        {&sample, 1, 0, 0},    {nullptr, 1, 6, 7},     {nullptr, 1, 296, 179},
+        {nullptr, 2, 150, 93}, {&example, 2, 150, 93}, {nullptr, 1, kExampleX, kExampleY}};
+    for (const auto& [canvas, m, px, py] : rows) {
+        SCOPED_TRACE(testing::Message() << px << "," << py);
         chooseLast();
-        setMagnification(row.m);
-        if (row.load)
-            load(*row.load);
+        setMagnification(m);
+        if (canvas)
+            load(*canvas);
         else
-            moveBoxTo(row.px, row.py);
-        const pixmoth::Capture& got = window->capture();
-        const pixmoth::Capture want = pixmoth::captureArea(window->picture(), {row.px, row.py});
-        EXPECT_EQ(got.origin, want.origin);
-        EXPECT_EQ(got.colours, want.colours);
+            moveBoxTo(px, py);
+        const pixmoth::Capture want = pixmoth::captureArea(window->picture(), {px, py});
+        EXPECT_EQ(window->capture().origin, want.origin);
+        EXPECT_EQ(window->capture().colours, want.colours);
         EXPECT_EQ(c().picCapture->image(), want.preview);
         for (const QComboBox* list : lists()) {
             ASSERT_EQ(list->count(), want.listEntries.size());
@@ -448,8 +426,7 @@ TEST_F(Window, ListsAndPreviewShowTheAreaUnderTheBox) {
             const QRgb text = list->palette().color(QPalette::Active, QPalette::Text).rgb();
             for (int i = 0; i < list->count(); ++i) {
                 const pixmoth::ColourListEntry& entry = want.listEntries[i];
-                EXPECT_EQ(list->itemData(i).toString(), entry.key);
-                EXPECT_EQ(list->itemText(i), entry.text);
+                EXPECT_EQ(list->itemData(i).toString() + list->itemText(i), entry.key + entry.text);
                 EXPECT_EQ(list->itemIcon(i).pixmap(16, 16).toImage().convertToFormat(
                               QImage::Format_RGB32),
                           pixmoth::ImageListImage(entry.image(), text)
@@ -461,9 +438,10 @@ TEST_F(Window, ListsAndPreviewShowTheAreaUnderTheBox) {
 
 // Each tick draws the frame over the shown picture in the next flashing
 // colour, its marks outside the box's inside, and writes the position; the
-// picture itself keeps no frame. A move leaves none behind, and a tick while
-// the window rescales draws nothing and keeps its step (it would show the
-// box at the new magnification before the box has followed).
+// picture itself keeps no frame. A new drawing has none until the next tick,
+// a move leaves none behind, and a tick while the window rescales draws
+// nothing and keeps its step (it would show the box at the new magnification
+// before the box has followed).
 TEST_F(Window, FrameFlashesOverThePictureWithoutEnteringIt) {
     Canvas canvas;
     canvas.pixels.fill(kBlue);
@@ -473,7 +451,7 @@ TEST_F(Window, FrameFlashesOverThePictureWithoutEnteringIt) {
     for (int m : {1, 2}) {
         SCOPED_TRACE(m);
         setMagnification(m);
-        EXPECT_EQ(grabbedPicture(), drawn()); // no frame until the next tick
+        EXPECT_EQ(grabbedPicture(), drawn());
         moveBoxTo(24, 21);
         const QImage kept = drawn();
         for (int tick = 0; tick < 2; ++tick) {
@@ -482,9 +460,9 @@ TEST_F(Window, FrameFlashesOverThePictureWithoutEnteringIt) {
             EXPECT_EQ(window->state().FlashStep, (step + 1) % 10);
             const QImage shot = grabbedPicture();
             const QRgb frame = pixmoth::paletteQRgb(pixmoth::kFlashColours[std::size_t(step)]);
-            EXPECT_EQ(shot.pixel(24 * m, 21 * m), frame);
-            EXPECT_EQ(shot.pixel(48 * m - 1, 42 * m - 1), frame);
-            EXPECT_EQ(shot.pixel(24 * m + 8, 21 * m + 8), blue);
+            EXPECT_EQ(QList<QRgb>({shot.pixel(24 * m, 21 * m), shot.pixel(48 * m - 1, 42 * m - 1),
+                                   shot.pixel(24 * m + 8, 21 * m + 8)}),
+                      QList<QRgb>({frame, frame, blue}));
         }
         EXPECT_EQ(drawn(), kept);
         EXPECT_EQ(status(), QLatin1String("x=24, y=21, Align to grid = ON, Erase on capture = ON"));
@@ -512,19 +490,15 @@ TEST_F(Window, FrameFlashesOverThePictureWithoutEnteringIt) {
 // belongs to the main window, beside it and on the screen. With Erase on
 // capture the chosen colours' pixels of the area turn black in the picture
 // and on the screen, red (unchosen) stays, and the area is captured again;
-// without, nothing changes. The worked example:
+// without, nothing changes. The worked example, and what white becomes:
 TEST_F(Window, GenerateReadsTheNotationAndTheListsAndErases) {
-    const struct {
-        bool erase;
-        int m, button, colours[3];
-        const char* firstLine;
-        int white; // the white pixels afterwards
-    } rows[] = {
+    const char* whiteOnly = ".byte $55,$00,$00,$00,$00,$00,$00,$00";
+    const std::tuple<bool, int, int, std::array<int, 3>, const char*, int> rows[] = {
         {false, 1, 0, {kWhite, kRed, kNone}, ".byte $55,$FF,$00,$00,$00,$00,$00,$00", kWhite},
         {false, 1, 1, {kWhite, kRed, kNone}, ".byte %01010101,%11111111,%00000000", kWhite},
         {false, 2, 0, {kNone, kNone, kWhite}, ".byte $AA,$00,$00,$00,$00,$00,$00,$00", kWhite},
-        {true, 1, 0, {kWhite, kNone, kNone}, ".byte $55,$00,$00,$00,$00,$00,$00,$00", kBlack},
-        {true, 2, 0, {kWhite, kNone, kNone}, ".byte $55,$00,$00,$00,$00,$00,$00,$00", kBlack},
+        {true, 1, 0, {kWhite, kNone, kNone}, whiteOnly, kBlack},
+        {true, 2, 0, {kWhite, kNone, kNone}, whiteOnly, kBlack},
     };
     window->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
@@ -533,26 +507,24 @@ TEST_F(Window, GenerateReadsTheNotationAndTheListsAndErases) {
     EXPECT_EQ(result->parentWidget(), window.get());
     EXPECT_GE(result->x(), window->frameGeometry().left() + c().picStd->width());
     EXPECT_TRUE(window->screen()->availableGeometry().contains(result->frameGeometry()));
-    for (const auto& row : rows) {
-        SCOPED_TRACE(&row - rows);
-        if (window->state().EraseOnCapture != row.erase)
+    for (const auto& [erase, m, button, colours, firstLine, white] : rows) {
+        SCOPED_TRACE(firstLine);
+        if (window->state().EraseOnCapture != erase)
             c().mnuEraseOnCapture->trigger();
         load(exampleCanvas());
-        setMagnification(row.m);
+        setMagnification(m);
         moveBoxTo(kExampleX, kExampleY);
-        c().opbOutput[std::size_t(row.button)]->setChecked(true);
+        c().opbOutput[std::size_t(button)]->setChecked(true);
         for (std::size_t i = 0; i < 3; ++i)
-            choose(lists()[i], row.colours[i]);
-        EXPECT_EQ(generate(), QLatin1String(row.firstLine));
-        EXPECT_EQ(window->resultWindow(), result);
-        EXPECT_TRUE(result->isVisible());
+            choose(lists()[i], colours[i]);
+        EXPECT_EQ(generate(), QLatin1String(firstLine));
+        EXPECT_TRUE(window->resultWindow() == result && result->isVisible());
         const Picture& picture = window->picture();
-        EXPECT_EQ(pixmoth::pixelColour(picture, kExampleX / 2 + 1, kExampleY + 1), row.white);
+        EXPECT_EQ(pixmoth::pixelColour(picture, kExampleX / 2 + 1, kExampleY + 1), white);
         EXPECT_EQ(pixmoth::pixelColour(picture, kExampleX / 2 + 5, kExampleY + 1), kRed);
-        EXPECT_EQ(drawn(), pixmoth::renderPicture(picture, row.m));
-        EXPECT_EQ(window->capture().colours[1], row.white);
-        EXPECT_EQ(c().cboCol1->currentData(),
-                  pixmoth::colourKey(row.erase ? kNone : row.colours[0]));
+        EXPECT_EQ(drawn(), pixmoth::renderPicture(picture, m));
+        EXPECT_EQ(window->capture().colours[1], white);
+        EXPECT_EQ(c().cboCol1->currentData(), pixmoth::colourKey(erase ? kNone : colours[0]));
     }
 }
 
