@@ -3,6 +3,8 @@
 #include <QRandomGenerator>
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace {
 
 using pixmoth::CapturedColours;
@@ -27,62 +29,54 @@ TEST(SpriteData, ChoicesFromListKeys) {
 // 165 = 10 10 01 01; Cyan through $d026 is 11. The last row ends in byte 63,
 // and byte 64 is padding.
 TEST(SpriteData, TextOfTheEncodedArea) {
-    const struct {
-        int row;
-        const char* pixels;
-        SpriteChoices choices;
-        SpriteNotation notation;
-        const char *opening, *end;
-    } cases[] = {
-        {1,
-         "11112222",
-         {kWhite, kRed, kNone},
-         kHex,
-         ".byte $55,$FF,$00,$00,$00,$00,$00,$00\r\n",
-         ",$00"},
-        {1,
-         "11112222",
-         {kWhite, kRed, kNone},
-         kBinary,
-         ".byte %01010101,%11111111,%00000000\r\n",
-         "\r\n.byte %00000000"},
-        {1, "00112211", {kWhite, kNone, kRed}, kHex, ".byte $05,$A5,$00,", ",$00"},
-        {1,
-         "00112211",
-         {kWhite, kNone, kRed},
-         kBinary,
-         ".byte %00000101,%10100101,%00000000\r\n",
-         "\r\n.byte %00000000"},
-        {1, "000000003033", {kWhite, kCyan, kRed}, kHex, ".byte $00,$00,$CF,", ",$00"},
-        {21, "100000000002", {kWhite, kRed, kNone}, kHex, ".byte $00,", "$40,$00,$03,$00"},
-    };
-    for (const auto& c : cases) {
+    const std::tuple<int, const char*, SpriteChoices, SpriteNotation, const char*, const char*>
+        cases[] = {
+            {1,
+             "11112222",
+             {kWhite, kRed, kNone},
+             kHex,
+             ".byte $55,$FF,$00,$00,$00,$00,$00,$00\r\n",
+             ",$00"},
+            {1,
+             "11112222",
+             {kWhite, kRed, kNone},
+             kBinary,
+             ".byte %01010101,%11111111,%00000000\r\n",
+             "\r\n.byte %00000000"},
+            {1, "00112211", {kWhite, kNone, kRed}, kHex, ".byte $05,$A5,$00,", ",$00"},
+            {1,
+             "00112211",
+             {kWhite, kNone, kRed},
+             kBinary,
+             ".byte %00000101,%10100101,%00000000\r\n",
+             "\r\n.byte %00000000"},
+            {1, "000000003033", {kWhite, kCyan, kRed}, kHex, ".byte $00,$00,$CF,", ",$00"},
+            {21, "100000000002", {kWhite, kRed, kNone}, kHex, ".byte $00,", "$40,$00,$03,$00"},
+        };
+    for (const auto& [row, pixels, choices, notation, opening, end] : cases) {
         CapturedColours colours{};
-        for (int p = 0; c.pixels[p] != 0; ++p)
-            colours[pixmoth::capturedIndex(p + 1, c.row)] = quint8(c.pixels[p] - '0');
-        const QString text =
-            pixmoth::spriteText(pixmoth::encodeSprite(colours, c.choices), c.notation);
-        const bool isHex = c.notation == kHex;
-        EXPECT_TRUE(text.startsWith(QLatin1String(c.opening))) << text.left(80).toStdString();
-        EXPECT_TRUE(text.endsWith(QLatin1String(c.end))) << text.right(80).toStdString();
+        for (int p = 0; pixels[p] != 0; ++p)
+            colours[pixmoth::capturedIndex(p + 1, row)] = quint8(pixels[p] - '0');
+        const QString text = pixmoth::spriteText(pixmoth::encodeSprite(colours, choices), notation);
+        const bool isHex = notation == kHex;
+        EXPECT_TRUE(text.startsWith(QLatin1String(opening))) << text.left(80).toStdString();
+        EXPECT_TRUE(text.endsWith(QLatin1String(end))) << text.right(80).toStdString();
         EXPECT_EQ(text.size(), isHex ? 310 : 792);
         EXPECT_EQ(text.split(QStringLiteral("\r\n")).size(), isHex ? 8 : 22);
     }
 }
 
 TEST(SpriteData, FirstListWinsWhenTwoHoldTheSameColour) {
-    const struct {
-        SpriteChoices choices;
-        int white, red, cyan; // pairs of the three colours
-    } cases[] = {
+    const std::tuple<SpriteChoices, int, int, int> cases[] = {
+        // the pairs of white, red, cyan
         {{kWhite, kRed, kCyan}, 0b01, 0b11, 0b10},    {{kWhite, kWhite, kCyan}, 0b01, 0b00, 0b10},
         {{kRed, kWhite, kWhite}, 0b11, 0b01, 0b00},   {{kWhite, kRed, kWhite}, 0b01, 0b11, 0b00},
         {{kWhite, kWhite, kWhite}, 0b01, 0b00, 0b00}, {{16, 99, 16}, 0b00, 0b00, 0b00},
     };
-    for (const auto& c : cases) {
-        const auto pair = [&](int colour) { return pixmoth::spritePair(colour, c.choices); };
+    for (const auto& [choices, white, red, cyan] : cases) {
+        const auto pair = [&](int colour) { return pixmoth::spritePair(colour, choices); };
         EXPECT_EQ(QList<int>({pair(kWhite), pair(kRed), pair(kCyan), pair(kBlack)}),
-                  QList<int>({c.white, c.red, c.cyan, 0}));
+                  QList<int>({white, red, cyan, 0}));
     }
 }
 
@@ -91,10 +85,8 @@ TEST(SpriteData, FirstListWinsWhenTwoHoldTheSameColour) {
 // erasing off the picture stays as it was. Every cell shows White through
 // pair 01, Red through 10 and Cyan through 11, so black is pair 00 alone.
 TEST(Erase, ClearsTheChosenColoursOfTheAreaOnly) {
-    const struct {
-        pixmoth::CaptureOrigin origin;
-        bool erase;
-    } cases[] = {{{0, 0}, true}, {{6, 7}, true}, {{296, 179}, true}, {{24, 21}, false}};
+    const std::pair<pixmoth::CaptureOrigin, bool> cases[] = {
+        {{0, 0}, true}, {{6, 7}, true}, {{296, 179}, true}, {{24, 21}, false}};
     const SpriteChoices choices{kWhite, 16, kCyan};
     Picture before;
     before.screenData.fill(quint8(kWhite << 4 | kRed));
@@ -102,19 +94,19 @@ TEST(Erase, ClearsTheChosenColoursOfTheAreaOnly) {
     QRandomGenerator random(5);
     for (std::size_t n = 1; n <= 8000; ++n)
         before.bitmapData[n] = quint8(random.bounded(256));
-    for (const auto& c : cases) {
-        const auto [px, py] = c.origin;
+    for (const auto& [origin, erase] : cases) {
+        const auto [px, py] = origin;
         SCOPED_TRACE(testing::Message() << px << "," << py);
         Picture picture = before;
         const auto generate = [&] {
-            return pixmoth::GenerateSpriteData(picture, pixmoth::captureArea(picture, c.origin),
-                                               choices, kHex, c.erase);
+            return pixmoth::GenerateSpriteData(picture, pixmoth::captureArea(picture, origin),
+                                               choices, kHex, erase);
         };
         QList<QPoint> expected;
         for (int r = 1; r <= 21; ++r)
             for (int p = 1; p <= 12; ++p) {
                 const int was = pixmoth::pixelColour(before, px / 2 + p, py + r);
-                if (c.erase && (was == kWhite || was == kCyan))
+                if (erase && (was == kWhite || was == kCyan))
                     expected << QPoint(px / 2 + p, py + r);
             }
         EXPECT_EQ(generate().erasedPixels, expected);
@@ -125,7 +117,7 @@ TEST(Erase, ClearsTheChosenColoursOfTheAreaOnly) {
                                                           : pixmoth::pixelColour(before, x, y))
                     << x << "," << y;
         const auto second = generate();
-        EXPECT_EQ(second.text == pixmoth::spriteText(pixmoth::SpriteBytes{}, kHex), c.erase);
+        EXPECT_EQ(second.text == pixmoth::spriteText(pixmoth::SpriteBytes{}, kHex), erase);
         EXPECT_TRUE(second.erasedPixels.isEmpty());
     }
 }

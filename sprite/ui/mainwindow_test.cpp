@@ -2,8 +2,6 @@
 // magnification, the arrow keys, the capture box with its colour lists and
 // flashing frame, and the generate button.
 #include "sprite/core/captureframe.h"
-#include "sprite/core/decode.h"
-#include "sprite/core/palette.h"
 #include "sprite/sample/canvas.h"
 #include "sprite/sample/samplepicture.h"
 #include "sprite/ui/imagelist.h"
@@ -17,12 +15,9 @@
 #include "testsupport/testfiles.h"
 
 #include <QAbstractItemView>
-#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
-#include <QDir>
-#include <QFontMetrics>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -30,7 +25,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QTest>
