@@ -258,33 +258,59 @@ TEST_F(Window, LoadsPicturesAndRefusesOtherFiles) {
 }
 
 // A switch lays the window out anew and fits the window to it. Before any
-// picture the box keeps its numbers; with one, the picture is drawn anew, the
-// box follows and the lists capture again. The same one again changes nothing.
-TEST_F(Window, MagnificationSwitches) {
-    const std::tuple<bool, int, QPoint, int, QPoint> rows[] = {
-        {false, 1, {4, 7}, 2, {4, 7}},    {false, 2, {296, 179}, 1, {296, 179}},
-        {true, 2, {24, 3}, 1, {24, 3}},   {true, 2, {296, 179}, 1, {296, 179}},
-        {true, 1, {24, 21}, 2, {48, 42}}, {true, 2, {24, 21}, 2, {48, 42}},
+// picture the box keeps its numbers; with one, the picture is drawn anew and
+// the box follows. Each switch, move or new picture (loaded with the box left
+// where it is) captures the area under the box: the preview, and in each list
+// the entries with their icons, "[none]" chosen. The same magnification again
+// changes nothing.
+TEST_F(Window, MagnificationMovesAndPicturesCaptureTheAreaUnderTheBox) {
+    const Canvas sample = pixmoth::sampleCanvas(), example = exampleCanvas();
+    const std::tuple<const Canvas*, int, QPoint, int, QPoint> rows[] = {
+        {nullptr, 1, {4, 7}, 2, {4, 7}},         {nullptr, 2, {296, 179}, 1, {296, 179}},
+        {&sample, 1, {0, 0}, 1, {0, 0}},         {nullptr, 1, {6, 7}, 1, {6, 7}},
+        {nullptr, 2, {24, 3}, 1, {24, 3}},       {nullptr, 2, {296, 179}, 1, {296, 179}},
+        {nullptr, 1, {24, 21}, 2, {48, 42}},     {nullptr, 2, {24, 21}, 2, {48, 42}},
+        {&example, 2, {150, 93}, 2, {300, 186}}, {nullptr, 1, {48, 42}, 1, {48, 42}},
     };
     window->show();
-    for (const auto& [picture, from, at, to, follows] : rows) {
-        SCOPED_TRACE(testing::Message() << picture << from << to);
-        if (picture && !window->state().PictureLoaded)
-            load(pixmoth::sampleCanvas());
+    for (const auto& [canvas, from, at, to, follows] : rows) {
+        SCOPED_TRACE(testing::Message() << at.x() << "," << at.y() << " " << from << to);
         setMagnification(from);
         moveBoxTo(at.x(), at.y());
         chooseLast();
+        if (canvas)
+            load(*canvas);
         setMagnification(to);
         QApplication::processEvents();
+        const bool picture = window->state().PictureLoaded;
         EXPECT_EQ(box(), follows);
         EXPECT_FALSE(window->state().Rescaling);
-        EXPECT_EQ(c().cboCol1->currentIndex() == 0, picture && from != to);
+        for (const QComboBox* list : lists())
+            EXPECT_EQ(list->currentIndex() == 0, picture && (from != to || canvas));
         EXPECT_EQ(c().Timer1->isActive(), picture); // nothing drawn without a picture
         EXPECT_TRUE(!picture || drawn() == pixmoth::renderPicture(window->picture(), to));
         const pixmoth::WindowLayout l = pixmoth::controlPlaces(to);
         EXPECT_EQ(c().picStd->geometry(), l.picStd);
         EXPECT_EQ(window->size(),
                   l.client + QSize(0, window->menuBar()->height() + window->statusBar()->height()));
+        if (!picture)
+            continue;
+        const pixmoth::Capture want =
+            pixmoth::captureArea(window->picture(), window->state().origin());
+        EXPECT_EQ(window->capture().colours, want.colours);
+        EXPECT_EQ(c().picCapture->image(), want.preview);
+        for (const QComboBox* list : lists()) {
+            ASSERT_EQ(list->count(), want.listEntries.size());
+            const QRgb text = list->palette().color(QPalette::Active, QPalette::Text).rgb();
+            for (int i = 0; i < list->count(); ++i) {
+                const pixmoth::ColourListEntry& entry = want.listEntries[i];
+                EXPECT_EQ(list->itemData(i).toString() + list->itemText(i), entry.key + entry.text);
+                EXPECT_EQ(list->itemIcon(i).pixmap(16, 16).toImage().convertToFormat(
+                              QImage::Format_RGB32),
+                          pixmoth::ImageListImage(entry.image(), text)
+                              .convertToFormat(QImage::Format_RGB32));
+            }
+        }
     }
 }
 
@@ -374,42 +400,6 @@ TEST_F(Window, ColourListsWorkAsAnyList) {
     EXPECT_EQ(list->currentText(), QLatin1String("Black"));
     QTest::keyClick(list, Qt::Key_F4);
     EXPECT_FALSE(window->state().EraseOnCapture || open->isVisible());
-}
-
-// Each capture (a move, a switch, a new picture) shows the area under the box:
-// the preview, and in each list the entries with their icons, "[none]" chosen.
-TEST_F(Window, ListsAndPreviewShowTheAreaUnderTheBox) {
-    const Canvas sample = pixmoth::sampleCanvas(), example = exampleCanvas();
-    // The picture loaded with the box left where it is, or none: the box moves.
-    const std::tuple<const Canvas*, int, int, int> rows[] = {
-        {&sample, 1, 0, 0},    {nullptr, 1, 6, 7},     {nullptr, 1, 296, 179},
-        {nullptr, 2, 150, 93}, {&example, 2, 150, 93}, {nullptr, 1, kExampleX, kExampleY}};
-    for (const auto& [canvas, m, px, py] : rows) {
-        SCOPED_TRACE(testing::Message() << px << "," << py);
-        chooseLast();
-        setMagnification(m);
-        if (canvas)
-            load(*canvas);
-        else
-            moveBoxTo(px, py);
-        const pixmoth::Capture want = pixmoth::captureArea(window->picture(), {px, py});
-        EXPECT_EQ(window->capture().origin, want.origin);
-        EXPECT_EQ(window->capture().colours, want.colours);
-        EXPECT_EQ(c().picCapture->image(), want.preview);
-        for (const QComboBox* list : lists()) {
-            ASSERT_EQ(list->count(), want.listEntries.size());
-            EXPECT_EQ(list->currentIndex(), 0);
-            const QRgb text = list->palette().color(QPalette::Active, QPalette::Text).rgb();
-            for (int i = 0; i < list->count(); ++i) {
-                const pixmoth::ColourListEntry& entry = want.listEntries[i];
-                EXPECT_EQ(list->itemData(i).toString() + list->itemText(i), entry.key + entry.text);
-                EXPECT_EQ(list->itemIcon(i).pixmap(16, 16).toImage().convertToFormat(
-                              QImage::Format_RGB32),
-                          pixmoth::ImageListImage(entry.image(), text)
-                              .convertToFormat(QImage::Format_RGB32));
-            }
-        }
-    }
 }
 
 // Each tick draws the frame over the shown picture (not into it) in the next
