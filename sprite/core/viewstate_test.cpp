@@ -11,10 +11,7 @@ using pixmoth::ViewState;
 
 ViewState at(int m, bool align, int x, int y) {
     ViewState s;
-    s.Magnification = m;
-    s.AlignToGrid = align;
-    s.CaptureX = x;
-    s.CaptureY = y;
+    std::tie(s.Magnification, s.AlignToGrid, s.CaptureX, s.CaptureY) = std::tuple(m, align, x, y);
     return s;
 }
 
