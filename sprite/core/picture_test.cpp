@@ -24,11 +24,8 @@ QByteArray pictureBytes(qint64 size) {
 class Loading : public ::testing::Test {
 protected:
     // An earlier picture in the arrays, which a load must replace or keep whole.
-    Picture p = [] {
-        Picture earlier;
-        earlier.bitmapData.fill(7);
-        return earlier;
-    }();
+    Loading() { p.bitmapData.fill(7); }
+    Picture p;
     felgrove::test::ScratchFiles dir{QStringLiteral("pic åäö %1.prg")};
 };
 
