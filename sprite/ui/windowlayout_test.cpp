@@ -51,31 +51,23 @@ void expectFilled(QSize size, bool bordered, QSize pixels, int unit, qreal scale
 }
 
 // Both boxes hold their pictures whole at every scale and magnification,
-// with k whole screen pixels per hi-res pixel, in a column of frames along
-// the picture's right border.
+// with k whole screen pixels per hi-res pixel, and the frames stack without
+// gaps in the column along the picture's right border, each control inside
+// the window and its frame, the window no larger than they need.
 TEST(PictureBoxes, FitTheirPicturesWithEvenPixelsAtEveryScale) {
     const std::tuple<qreal, int, int, int> cases[] = {
         // scale, m, k, the preview's k
         {1.0, 1, 1, 3}, {1.25, 1, 1, 3}, {1.5, 1, 1, 4}, {1.75, 1, 1, 5}, {2.0, 1, 2, 6},
         {1.0, 2, 2, 3}, {1.25, 2, 2, 3}, {1.5, 2, 3, 4}, {1.75, 2, 3, 5}, {2.0, 2, 4, 6},
     };
+    using P = pixmoth::FramePlaces;
+    EXPECT_LT(P::Label5.right(), P::cboCol3.left());
     for (const auto& [scale, m, k, previewK] : cases) {
         SCOPED_TRACE(testing::Message() << scale << " at " << m << "x" << m);
         const pixmoth::WindowLayout l = pixmoth::controlPlaces(m, scale);
         EXPECT_EQ(l.Frame1.left(), l.picStd.right());
         EXPECT_EQ(l.client.width(), l.Frame1.right() + 1);
         EXPECT_EQ(l.ProgressBar1.top(), l.picStd.bottom() + 3);
-        expectFilled(l.picStd.size(), true, QSize(320, 200), m, scale, k);
-        expectFilled(l.picCapture.size(), false, QSize(24, 21), 3, scale, previewK);
-    }
-}
-
-// The frames stack in the column without gaps, each control inside the
-// window and inside its frame, and the window no larger than they need.
-TEST(ControlPlaces, EveryControlInsideItsFrame) {
-    using P = pixmoth::FramePlaces;
-    for (int m : {1, 2}) {
-        const pixmoth::WindowLayout l = pixmoth::controlPlaces(m);
         EXPECT_EQ(l.Frame3.top(), l.Frame1.bottom() + 1);
         EXPECT_EQ(l.Frame2.top(), l.Frame3.bottom() + 1);
         EXPECT_EQ(l.client.height(), std::max(l.ProgressBar1.bottom(), l.cmdGenerate.bottom()) + 2);
@@ -87,8 +79,9 @@ TEST(ControlPlaces, EveryControlInsideItsFrame) {
             {l.Frame3, P::cboCol3},   {l.Frame2, P::opbOutput0}, {l.Frame2, P::opbOutput1}};
         for (const auto& [frame, r] : inside)
             EXPECT_TRUE(QRect(QPoint(1, 1), frame.size() - QSize(2, 2)).contains(r)) << r.y();
+        expectFilled(l.picStd.size(), true, QSize(320, 200), m, scale, k);
+        expectFilled(l.picCapture.size(), false, QSize(24, 21), 3, scale, previewK);
     }
-    EXPECT_LT(P::Label5.right(), P::cboCol3.left());
 }
 
 } // namespace
