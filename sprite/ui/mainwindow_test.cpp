@@ -170,11 +170,11 @@ TEST_F(Window, EveryControlInItsPlace) {
 // program's folder, F1/F2 switch the magnification, F3/F4 untick their option
 // as the status line says. About shows a plain message; Exit closes.
 TEST_F(Window, MenuItems) {
-    const char *on = "Align to grid = ON, Erase on capture = ON", *menu = "mnuMagnification";
+    const char *on = "Align to grid = ON, Erase on capture = ON", *mag = "mnuMagnification";
     const std::tuple<const char*, const char*, const char*, int, const char*> rows[] = {
         {"mnuLoad", "mnuFile", "Ctrl+L", 1, on},
-        {"mnu2x2", menu, "F2", 2, on},
-        {"mnu1x1", menu, "F1", 1, on},
+        {"mnu2x2", mag, "F2", 2, on},
+        {"mnu1x1", mag, "F1", 1, on},
         {"mnuAlignToGrid", "mnuOptions", "F3", 1, "Align to grid = OFF, Erase on capture = ON"},
         {"mnuEraseOnCapture", "mnuOptions", "F4", 1, "Align to grid = OFF, Erase on capture = OFF"},
     };
