@@ -7,11 +7,9 @@
 
 namespace {
 
-using pixmoth::BytePair;
+using pixmoth::capturedIndex;
 using pixmoth::CaptureOrigin;
 using pixmoth::Picture;
-
-using pixmoth::test::randomPicture;
 
 // Every position the box can take (even columns 0..296, rows 0..179): each
 // captured pixel (p, r) lies where the pixel rule puts multicolour pixel
@@ -22,8 +20,8 @@ TEST(CaptureWalk, MatchesThePixelRuleAtEveryPosition) {
             const pixmoth::CapturePlaces places = pixmoth::captureWalk({px, py});
             for (int r = 1; r <= 21; ++r)
                 for (int p = 1; p <= 12; ++p) {
-                    const BytePair got = places[std::size_t(pixmoth::capturedIndex(p, r))];
-                    const BytePair want = pixmoth::locatePixel(px / 2 + p, py + r);
+                    const pixmoth::BytePair got = places[std::size_t(capturedIndex(p, r))];
+                    const pixmoth::BytePair want = pixmoth::locatePixel(px / 2 + p, py + r);
                     ASSERT_TRUE(got.byte == want.byte && got.pair == want.pair)
                         << px << "," << py << " pixel " << p << "," << r;
                 }
@@ -31,33 +29,30 @@ TEST(CaptureWalk, MatchesThePixelRuleAtEveryPosition) {
 }
 
 // The colours, the lists ("[none]", then each colour once in the order the
-// walk meets it) and the 6 x 3 preview boxes all follow the decoded picture.
+// walk meets it, keyed and named) and the 6 x 3 preview boxes all follow the
+// decoded picture. A sparse picture meets few colours, in an order that moves
+// with the box; a blank one lists "[none]" and Black alone.
 TEST(Capture, ColoursListsAndPreviewFollowThePicture) {
-    // A sparse picture meets few colours, in an order that moves with the
-    // box; a blank one lists "[none]" and Black alone.
-    const Picture busy = randomPicture(6), blank;
+    const Picture busy = pixmoth::test::randomPicture(6), blank;
     Picture sparse;
     sparse.screenData[1] = 0x12;
     sparse.bitmapData[1] = 0b00011001;
     sparse.colourData[2] = 0x03;
     sparse.bitmapData[10] = 0b11000000;
-    const struct {
-        const Picture& picture;
-        CaptureOrigin origin;
-    } cases[] = {{busy, {0, 0}},   {busy, {6, 7}},   {busy, {150, 93}}, {busy, {296, 179}},
-                 {sparse, {0, 0}}, {sparse, {2, 0}}, {blank, {0, 0}}};
+    const std::pair<const Picture*, CaptureOrigin> cases[] = {
+        {&busy, {0, 0}},   {&busy, {6, 7}},   {&busy, {150, 93}}, {&busy, {296, 179}},
+        {&sparse, {0, 0}}, {&sparse, {2, 0}}, {&blank, {0, 0}}};
     for (const auto& [picture, origin] : cases) {
         SCOPED_TRACE(testing::Message() << origin.px << "," << origin.py);
-        const pixmoth::Capture capture = pixmoth::captureArea(picture, origin);
-        QList<int> expected = {16};
+        const pixmoth::Capture capture = pixmoth::captureArea(*picture, origin);
+        QList<int> expected = {16}, listed;
         for (int r = 1; r <= 21; ++r)
             for (int p = 1; p <= 12; ++p) {
-                const int colour = capture.colours[std::size_t(pixmoth::capturedIndex(p, r))];
-                ASSERT_EQ(colour, pixmoth::pixelColour(picture, origin.px / 2 + p, origin.py + r));
+                const int colour = capture.colours[std::size_t(capturedIndex(p, r))];
+                ASSERT_EQ(colour, pixmoth::pixelColour(*picture, origin.px / 2 + p, origin.py + r));
                 if (!expected.contains(colour))
                     expected << colour;
             }
-        QList<int> listed;
         for (const auto& entry : capture.listEntries) {
             listed << entry.colour;
             EXPECT_EQ(pixmoth::choiceFromKey(entry.key), entry.colour);
@@ -69,8 +64,7 @@ TEST(Capture, ColoursListsAndPreviewFollowThePicture) {
             for (int x = 0; x < 72; ++x)
                 ASSERT_EQ(
                     capture.preview.pixel(x, y),
-                    pixmoth::paletteQRgb(
-                        capture.colours[std::size_t(pixmoth::capturedIndex(x / 6 + 1, y / 3 + 1))]))
+                    pixmoth::paletteQRgb(capture.colours[capturedIndex(x / 6 + 1, y / 3 + 1)]))
                     << x << "," << y;
     }
 }

@@ -19,49 +19,39 @@ void expectDecodesTo(const Picture& picture, const Canvas& canvas) {
                 << x << "," << y;
 }
 
+// Cell 1: three colours and black, the first seen through 01, the second
+// through 10, the third through 11; cell 2: one colour; the last cell
+// another three. A fourth colour in a cell is refused.
 TEST(Canvas, EncodesUpToThreeColoursACell) {
     Canvas canvas;
-    // Cell 1: three colours and black; cell 2: one colour; the last cell
-    // another three.
-    canvas.at(0, 0) = 7;
-    canvas.at(3, 5) = 2;
-    canvas.at(1, 7) = 15;
-    canvas.at(2, 7) = 7;
-    canvas.at(5, 0) = 14;
-    canvas.at(159, 199) = 1;
-    canvas.at(156, 192) = 9;
-    canvas.at(158, 195) = 3;
+    const int pixels[][3] = {{0, 0, 7},  {3, 5, 2},     {1, 7, 15},    {2, 7, 7},
+                             {5, 0, 14}, {159, 199, 1}, {156, 192, 9}, {158, 195, 3}};
+    for (const auto& [x, y, colour] : pixels)
+        canvas.at(x, y) = quint8(colour);
     Picture picture;
     ASSERT_TRUE(pixmoth::encodeCanvas(canvas, picture));
     expectDecodesTo(picture, canvas);
-    EXPECT_EQ(picture.screenData[1], 0x72); // first seen 01, second 10
-    EXPECT_EQ(picture.colourData[1], 15);   // third 11
-
-    canvas.at(0, 1) = 5; // a fourth colour in cell 1
+    EXPECT_EQ(QPoint(picture.screenData[1], picture.colourData[1]), QPoint(0x72, 15));
+    canvas.at(0, 1) = 5;
     EXPECT_FALSE(pixmoth::encodeCanvas(canvas, picture));
 }
 
+// A short picture file loading at $5800, mostly black, whose motifs each
+// show three colours of their own (at least six sets) under the capture box
+// at the motif's place, and nothing else but black.
 TEST(SamplePicture, MotifsInTheirOwnColoursOnBlack) {
-    // A short picture file loading at $5800, whose every cell keeps to its
-    // four colours.
     const QByteArray bytes = pixmoth::samplePictureBytes();
-    ASSERT_EQ(bytes.size(), pixmoth::kShortPictureSize);
     EXPECT_EQ(bytes.left(2), QByteArray("\x00\x58", 2));
     Picture picture;
     ASSERT_EQ(pixmoth::readPictureBytes(bytes, picture).status, pixmoth::LoadStatus::Loaded);
+    EXPECT_EQ(bytes.size(), pixmoth::kShortPictureSize);
     const Canvas canvas = pixmoth::sampleCanvas();
     expectDecodesTo(picture, canvas);
-
-    const auto& motifs = pixmoth::sampleMotifs();
-    ASSERT_GE(motifs.size(), 6u);
     std::set<std::set<int>> colourSets;
-    int black = 0;
-    for (const auto& motif : motifs) {
+    for (const auto& motif : pixmoth::sampleMotifs()) {
         SCOPED_TRACE(motif.name.toStdString());
-        EXPECT_TRUE(motif.x >= 0 && motif.x <= 296 && motif.x % 2 == 0);
-        EXPECT_TRUE(motif.y >= 0 && motif.y <= 179);
-        // The area under the capture box holds the motif's three colours
-        // and nothing else but black.
+        ASSERT_TRUE(motif.x >= 0 && motif.x <= 296 && motif.x % 2 == 0 && motif.y >= 0 &&
+                    motif.y <= 179);
         std::set<int> found;
         for (int r = 0; r < 21; ++r)
             for (int p = 0; p < 12; ++p)
@@ -71,9 +61,8 @@ TEST(SamplePicture, MotifsInTheirOwnColoursOnBlack) {
         colourSets.insert(found);
     }
     EXPECT_GE(colourSets.size(), 6u);
-    for (quint8 colour : canvas.pixels)
-        black += colour == 0;
-    EXPECT_GT(black, Canvas::kWidth * Canvas::kHeight * 3 / 4); // mostly black background
+    EXPECT_GT(std::count(canvas.pixels.begin(), canvas.pixels.end(), 0),
+              Canvas::kWidth * Canvas::kHeight * 3 / 4);
 }
 
 } // namespace
