@@ -48,11 +48,11 @@ void letPaintsRun() {
 } // namespace
 
 MainWindow::MainWindow(felgrove::Prompts& prompts, QWidget* parent)
-    : QMainWindow(parent), prompts_(prompts), c_(buildMainControls(*this)) {
+    : QMainWindow(parent), m_prompts(prompts), m_controls(buildMainControls(*this)) {
     setWindowTitle(mainCaption());
     // The window is as large as its controls need, no larger.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
-    c_.picStd->clear(paletteQRgb(0));
+    m_controls.picStd->clear(paletteQRgb(0));
     ArrangeControls();
     UpdateStatusText();
     PlaceCapturePreview();
@@ -67,75 +67,78 @@ MainWindow::~MainWindow() {
 }
 
 void MainWindow::connectHandlers() {
-    connect(c_.mnuLoad, &QAction::triggered, this, &MainWindow::mnuLoad_Click);
-    connect(c_.mnu1x1, &QAction::triggered, this, [this] { setMagnification(1); });
-    connect(c_.mnu2x2, &QAction::triggered, this, [this] { setMagnification(2); });
-    connect(c_.mnuExit, &QAction::triggered, this, &QWidget::close);
-    connect(c_.mnuAlignToGrid, &QAction::triggered, this, &MainWindow::mnuAlignToGrid_Click);
-    connect(c_.mnuEraseOnCapture, &QAction::triggered, this, &MainWindow::mnuEraseOnCapture_Click);
-    connect(c_.mnuAbout, &QAction::triggered, this, &MainWindow::mnuAbout_Click);
-    connect(c_.cmdGenerate, &QPushButton::clicked, this, &MainWindow::cmdGenerate_Click);
-    connect(c_.Timer1, &QTimer::timeout, this, &MainWindow::Timer1_Timer);
+    connect(m_controls.mnuLoad, &QAction::triggered, this, &MainWindow::mnuLoad_Click);
+    connect(m_controls.mnu1x1, &QAction::triggered, this, [this] { setMagnification(1); });
+    connect(m_controls.mnu2x2, &QAction::triggered, this, [this] { setMagnification(2); });
+    connect(m_controls.mnuExit, &QAction::triggered, this, &QWidget::close);
+    connect(m_controls.mnuAlignToGrid, &QAction::triggered, this,
+            &MainWindow::mnuAlignToGrid_Click);
+    connect(m_controls.mnuEraseOnCapture, &QAction::triggered, this,
+            &MainWindow::mnuEraseOnCapture_Click);
+    connect(m_controls.mnuAbout, &QAction::triggered, this, &MainWindow::mnuAbout_Click);
+    connect(m_controls.cmdGenerate, &QPushButton::clicked, this, &MainWindow::cmdGenerate_Click);
+    connect(m_controls.Timer1, &QTimer::timeout, this, &MainWindow::Timer1_Timer);
 }
 
 void MainWindow::ArrangeControls() {
     // Captions wider than their places in this font push the lists right
     // and widen the column.
     int extra = 0;
-    for (const QLabel* label : {c_.Label1, c_.Label3, c_.Label5})
+    for (const QLabel* label : {m_controls.Label1, m_controls.Label3, m_controls.Label5})
         extra = std::max(extra, label->sizeHint().width() - FramePlaces::Label5.width());
     // Option buttons wider than their places move apart and widen the
     // column too, so that "Binary" is never cut.
     const QRect hex = FramePlaces::opbOutput0;
-    const int hexWidth = std::max(hex.width(), c_.opbOutput[0]->sizeHint().width());
-    const QRect binary(hex.left() + hexWidth, FramePlaces::opbOutput1.top(),
-                       std::max(FramePlaces::opbOutput1.width(), c_.opbOutput[1]->sizeHint().width()),
-                       FramePlaces::opbOutput1.height());
-    c_.opbOutput[0]->setGeometry(QRect(hex.topLeft(), QSize(hexWidth, hex.height())));
-    c_.opbOutput[1]->setGeometry(binary);
+    const int hexWidth = std::max(hex.width(), m_controls.opbOutput[0]->sizeHint().width());
+    const QRect binary(
+        hex.left() + hexWidth, FramePlaces::opbOutput1.top(),
+        std::max(FramePlaces::opbOutput1.width(), m_controls.opbOutput[1]->sizeHint().width()),
+        FramePlaces::opbOutput1.height());
+    m_controls.opbOutput[0]->setGeometry(QRect(hex.topLeft(), QSize(hexWidth, hex.height())));
+    m_controls.opbOutput[1]->setGeometry(binary);
     extra = std::max(extra, binary.right() + 1 - FramePlaces::opbOutput1.right() - 1);
     const QRect lists[] = {FramePlaces::cboCol1, FramePlaces::cboCol2, FramePlaces::cboCol3};
-    QComboBox* const boxes[] = {c_.cboCol1, c_.cboCol2, c_.cboCol3};
-    QLabel* const labels[] = {c_.Label1, c_.Label3, c_.Label5};
+    QComboBox* const boxes[] = {m_controls.cboCol1, m_controls.cboCol2, m_controls.cboCol3};
+    QLabel* const labels[] = {m_controls.Label1, m_controls.Label3, m_controls.Label5};
     const QRect labelPlaces[] = {FramePlaces::Label1, FramePlaces::Label3, FramePlaces::Label5};
     for (int i = 0; i < 3; ++i) {
         labels[i]->setGeometry(labelPlaces[i].adjusted(0, 0, extra, 0));
         boxes[i]->setGeometry(lists[i].translated(extra, 0));
     }
-    const int m = state_.Magnification;
+    const int m = m_state.Magnification;
     const WindowLayout l = pixmoth::controlPlaces(m, devicePixelRatioF(), extra);
-    c_.picStd->setGeometry(l.picStd);
-    c_.picStd->setPictureFormat(QSize(320 * m, 200 * m), m);
-    c_.Frame1->setGeometry(l.Frame1);
-    c_.Frame3->setGeometry(l.Frame3);
-    c_.Frame2->setGeometry(l.Frame2);
-    c_.cmdGenerate->setGeometry(l.cmdGenerate);
-    c_.ProgressBar1->setGeometry(l.ProgressBar1);
-    c_.client->setFixedSize(l.client);
+    m_controls.picStd->setGeometry(l.picStd);
+    m_controls.picStd->setPictureFormat(QSize(320 * m, 200 * m), m);
+    m_controls.Frame1->setGeometry(l.Frame1);
+    m_controls.Frame3->setGeometry(l.Frame3);
+    m_controls.Frame2->setGeometry(l.Frame2);
+    m_controls.cmdGenerate->setGeometry(l.cmdGenerate);
+    m_controls.ProgressBar1->setGeometry(l.ProgressBar1);
+    m_controls.client->setFixedSize(l.client);
     // The fixed-size layout fits the window to the new client size.
     layout()->activate();
 }
 
 QRect MainWindow::previewPlace() const {
-    return pixmoth::controlPlaces(state_.Magnification, devicePixelRatioF(),
-                                  c_.Frame1->width() - FramePlaces::kColumnWidth)
+    return pixmoth::controlPlaces(m_state.Magnification, devicePixelRatioF(),
+                                  m_controls.Frame1->width() - FramePlaces::kColumnWidth)
         .picCapture;
 }
 
 void MainWindow::PlaceCapturePreview() {
-    c_.picCapture->setGeometry(previewPlace());
+    m_controls.picCapture->setGeometry(previewPlace());
     // Each hi-res pixel of the preview is 3 x 3 pixels (a multicolour
     // pixel 6 x 3).
-    c_.picCapture->setPictureFormat(QSize(kPreviewWidth, kPreviewHeight), 3);
-    c_.picCapture->clear(paletteQRgb(0));
+    m_controls.picCapture->setPictureFormat(QSize(kPreviewWidth, kPreviewHeight), 3);
+    m_controls.picCapture->clear(paletteQRgb(0));
 }
 
 void MainWindow::UpdateStatusText() {
-    c_.StatusBar1->setText(statusLine(state_));
+    m_controls.StatusBar1->setText(statusLine(m_state));
 }
 
 void MainWindow::mnuLoad_Click() {
-    const QString path = prompts_.openFileName(
+    const QString path = m_prompts.openFileName(
         this, loadDialogTitle(), programFilesFolder(QCoreApplication::applicationDirPath()),
         loadDialogFilter());
     if (!path.isEmpty())
@@ -151,7 +154,7 @@ void MainWindow::mnuLoad_Click() {
 
 void MainWindow::loadPicture(const QString& path) {
     // Repaint what the dialog covered before the work starts.
-    c_.picStd->repaint();
+    m_controls.picStd->repaint();
     letPaintsRun();
     LoadBitmapFile(path);
     // After a refused file these redraw the unchanged picture.
@@ -160,73 +163,74 @@ void MainWindow::loadPicture(const QString& path) {
 }
 
 void MainWindow::LoadBitmapFile(const QString& path) {
-    const LoadResult result = pixmoth::readPictureFile(path, picture_);
+    const LoadResult result = pixmoth::readPictureFile(path, m_picture);
     switch (result.status) {
     case LoadStatus::WrongSize:
-        prompts_.message(this, felgrove::PromptIcon::Information, programName(), wrongSizeText());
+        m_prompts.message(this, felgrove::PromptIcon::Information, programName(), wrongSizeText());
         return;
     case LoadStatus::Unreadable:
-        prompts_.message(this, felgrove::PromptIcon::Warning, programName(),
-                         unreadableText(path, result.reason));
+        m_prompts.message(this, felgrove::PromptIcon::Warning, programName(),
+                          unreadableText(path, result.reason));
         return;
     case LoadStatus::Loaded:
         break;
     }
-    for (QComboBox* list : {c_.cboCol1, c_.cboCol2, c_.cboCol3}) {
+    for (QComboBox* list : {m_controls.cboCol1, m_controls.cboCol2, m_controls.cboCol3}) {
         list->setEnabled(true);
         // The theme's background for entries, white in a light theme.
         setListBackground(list, QApplication::palette(list).color(QPalette::Base));
     }
-    state_.PictureLoaded = true;
+    m_state.PictureLoaded = true;
 }
 
 void MainWindow::DrawBitmap() {
     BusyPointer busy;
-    c_.Timer1->stop();
+    m_controls.Timer1->stop();
     // Clearing the picture takes the frame with it, as the timer is off.
-    c_.picStd->clearOverlay();
-    c_.picStd->clear(paletteQRgb(0));
-    c_.picCapture->clear(paletteQRgb(0));
-    c_.ProgressBar1->setRange(1, kPictureBitmapBytes);
-    c_.ProgressBar1->setValue(1);
-    c_.ProgressBar1->show();
+    m_controls.picStd->clearOverlay();
+    m_controls.picStd->clear(paletteQRgb(0));
+    m_controls.picCapture->clear(paletteQRgb(0));
+    m_controls.ProgressBar1->setRange(1, kPictureBitmapBytes);
+    m_controls.ProgressBar1->setValue(1);
+    m_controls.ProgressBar1->show();
     letPaintsRun();
     // The whole picture is drawn into an image at once and shown in one go.
-    c_.picStd->setImage(renderPicture(picture_, state_.Magnification));
-    c_.ProgressBar1->setValue(kPictureBitmapBytes);
-    c_.ProgressBar1->hide();
-    c_.Timer1->start();
+    m_controls.picStd->setImage(renderPicture(m_picture, m_state.Magnification));
+    m_controls.ProgressBar1->setValue(kPictureBitmapBytes);
+    m_controls.ProgressBar1->hide();
+    m_controls.Timer1->start();
 }
 
 void MainWindow::DrawCapturePic() {
-    capture_ = captureArea(picture_, state_.origin());
-    c_.picCapture->setImage(capture_.preview);
+    m_capture = captureArea(m_picture, m_state.origin());
+    m_controls.picCapture->setImage(m_capture.preview);
     fillColourLists();
 }
 
 // The three lists always hold the same entries, "[none]" first and chosen:
 // a capture never keeps the colours chosen for the previous area.
 void MainWindow::fillColourLists() {
-    for (QComboBox* list : {c_.cboCol1, c_.cboCol2, c_.cboCol3}) {
+    for (QComboBox* list : {m_controls.cboCol1, m_controls.cboCol2, m_controls.cboCol3}) {
         list->clear();
-        for (const ColourListEntry& entry : capture_.listEntries)
-            list->addItem(c_.ImageList1[std::size_t(entry.image() - 1)], entry.text, entry.key);
+        for (const ColourListEntry& entry : m_capture.listEntries)
+            list->addItem(m_controls.ImageList1[std::size_t(entry.image() - 1)], entry.text,
+                          entry.key);
         list->setCurrentIndex(0);
     }
 }
 
 void MainWindow::DrawCaptureFrame() {
-    if (state_.Rescaling)
+    if (m_state.Rescaling)
         return;
-    const ViewState at = state_;
-    const int colour = kFlashColours[std::size_t(state_.FlashStep)];
+    const ViewState at = m_state;
+    const int colour = kFlashColours[std::size_t(m_state.FlashStep)];
     // The frame lives on the screen only; the next one replaces it. It sits
     // on the pixels the box captures, at the screen's pixel size.
-    c_.picStd->setOverlay([at, colour](QPainter& painter, int pixelSize) {
+    m_controls.picStd->setOverlay([at, colour](QPainter& painter, int pixelSize) {
         paintCaptureFrame(painter, at.box(pixelSize), pixelSize, colour);
     });
-    state_.FlashStep = nextFlashStep(state_.FlashStep);
-    state_.PositionStatusText = positionText(at.CaptureX, at.CaptureY, at.Magnification);
+    m_state.FlashStep = nextFlashStep(m_state.FlashStep);
+    m_state.PositionStatusText = positionText(at.CaptureX, at.CaptureY, at.Magnification);
     UpdateStatusText();
 }
 
@@ -235,40 +239,40 @@ void MainWindow::Timer1_Timer() {
 }
 
 void MainWindow::setMagnification(int magnification) {
-    if (state_.Magnification == magnification)
+    if (m_state.Magnification == magnification)
         return;
-    const int from = state_.Magnification;
-    state_.Magnification = magnification;
-    state_.Rescaling = true;
+    const int from = m_state.Magnification;
+    m_state.Magnification = magnification;
+    m_state.Rescaling = true;
     // Whatever happens below, the timer's frame drawing resumes afterwards.
     struct EndRescaling {
         bool& flag;
         ~EndRescaling() { flag = false; }
-    } end{state_.Rescaling};
+    } end{m_state.Rescaling};
     ArrangeControls();
-    if (state_.PictureLoaded) {
+    if (m_state.PictureLoaded) {
         DrawBitmap();
-        rescaleCapture(state_, from);
+        rescaleCapture(m_state, from);
         DrawCapturePic();
     } else {
         // Without a picture the box keeps its numbers, but it must still
         // fit the picture at the new magnification.
-        clampCapture(state_);
+        clampCapture(m_state);
     }
 }
 
 void MainWindow::mnuAlignToGrid_Click() {
-    state_.AlignToGrid = c_.mnuAlignToGrid->isChecked();
+    m_state.AlignToGrid = m_controls.mnuAlignToGrid->isChecked();
     UpdateStatusText();
 }
 
 void MainWindow::mnuEraseOnCapture_Click() {
-    state_.EraseOnCapture = c_.mnuEraseOnCapture->isChecked();
+    m_state.EraseOnCapture = m_controls.mnuEraseOnCapture->isChecked();
     UpdateStatusText();
 }
 
 void MainWindow::mnuAbout_Click() {
-    prompts_.message(this, felgrove::PromptIcon::None, programName(), aboutText());
+    m_prompts.message(this, felgrove::PromptIcon::None, programName(), aboutText());
 }
 
 // A list without a selected entry gives a choice that matches no pixel.
@@ -277,21 +281,21 @@ SpriteChoices MainWindow::readChoices() const {
         const int index = list->currentIndex();
         return choiceFromKey(index < 0 ? QString() : list->itemData(index).toString());
     };
-    return {choice(c_.cboCol1), choice(c_.cboCol2), choice(c_.cboCol3)};
+    return {choice(m_controls.cboCol1), choice(m_controls.cboCol2), choice(m_controls.cboCol3)};
 }
 
 void MainWindow::cmdGenerate_Click() {
     const SpriteNotation notation =
-        c_.opbOutput[1]->isChecked() ? SpriteNotation::Binary : SpriteNotation::Hex;
+        m_controls.opbOutput[1]->isChecked() ? SpriteNotation::Binary : SpriteNotation::Hex;
     const GeneratedSprite sprite =
-        GenerateSpriteData(picture_, capture_, readChoices(), notation, state_.EraseOnCapture);
-    if (state_.EraseOnCapture) {
-        const int m = state_.Magnification;
-        c_.picStd->changeImage(
-            [&](QImage& view) { paintErasedPixels(view, sprite.erasedPixels, m); }, state_.box(m));
+        GenerateSpriteData(m_picture, m_capture, readChoices(), notation, m_state.EraseOnCapture);
+    if (m_state.EraseOnCapture) {
+        const int m = m_state.Magnification;
+        m_controls.picStd->changeImage(
+            [&](QImage& view) { paintErasedPixels(view, sprite.erasedPixels, m); }, m_state.box(m));
         DrawCapturePic();
     }
-    ResultWindow::showResult(frmResult_, this, sprite.text);
+    ResultWindow::showResult(m_frmResult, this, sprite.text);
 }
 
 void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
@@ -321,7 +325,7 @@ void MainWindow::dropEvent(QDropEvent* event) {
 bool MainWindow::event(QEvent* event) {
     if (event->type() == QEvent::ScreenChangeInternal) {
         ArrangeControls();
-        c_.picCapture->setGeometry(previewPlace());
+        m_controls.picCapture->setGeometry(previewPlace());
     }
     return QMainWindow::event(event);
 }
@@ -349,7 +353,7 @@ bool MainWindow::openListKey(QObject* watched, const QKeyEvent& key) {
     const bool upOrDown = key.key() == Qt::Key_Down || key.key() == Qt::Key_Up;
     if (!upOrDown || !(key.modifiers() & Qt::AltModifier))
         return false;
-    for (QComboBox* list : {c_.cboCol1, c_.cboCol2, c_.cboCol3}) {
+    for (QComboBox* list : {m_controls.cboCol1, m_controls.cboCol2, m_controls.cboCol3}) {
         if (watched == list) {
             if (key.type() == QEvent::KeyPress && list->isEnabled())
                 list->showPopup();
@@ -381,11 +385,11 @@ bool MainWindow::arrowKey(int key, bool released) {
         return false;
     }
     if (released) {
-        moveCapture(state_, arrow);
+        moveCapture(m_state, arrow);
         DrawCapturePic();
         // The focus stays where it is; screen readers speak where the box went.
         felgrove::announce(this,
-                           positionText(state_.CaptureX, state_.CaptureY, state_.Magnification));
+                           positionText(m_state.CaptureX, m_state.CaptureY, m_state.Magnification));
     }
     return true;
 }

@@ -45,14 +45,14 @@ public:
     // Puts the sprite preview in the middle of Frame1.
     void PlaceCapturePreview();
 
-    const Picture& picture() const { return picture_; }
-    const ViewState& state() const { return state_; }
-    const MainControls& controls() const { return c_; }
+    const Picture& picture() const { return m_picture; }
+    const ViewState& state() const { return m_state; }
+    const MainControls& controls() const { return m_controls; }
     // The area under the box as last captured: CapturedColours and what the
     // preview and the colour lists show.
-    const Capture& capture() const { return capture_; }
+    const Capture& capture() const { return m_capture; }
     // The "Sprite output" window while it is open, else null.
-    ResultWindow* resultWindow() const { return frmResult_.data(); }
+    ResultWindow* resultWindow() const { return m_frmResult.data(); }
 
 protected:
     // On a screen of another scale the picture boxes fit their pictures again.
@@ -78,12 +78,12 @@ private:
     bool arrowKey(int key, bool released);
     QRect previewPlace() const;
 
-    felgrove::Prompts& prompts_;
-    MainControls c_;
-    Picture picture_;
-    ViewState state_;
-    Capture capture_;
-    QPointer<ResultWindow> frmResult_;
+    felgrove::Prompts& m_prompts;
+    MainControls m_controls;
+    Picture m_picture;
+    ViewState m_state;
+    Capture m_capture;
+    QPointer<ResultWindow> m_frmResult;
 };
 
 } // namespace pixmoth

@@ -20,48 +20,48 @@ QSize shownSize(QSize imageSize, int unit, qreal deviceScale) {
     return {length(imageSize.width()), length(imageSize.height())};
 }
 
-PictureView::PictureView(bool bordered, QWidget* parent) : QWidget(parent), bordered_(bordered) {
+PictureView::PictureView(bool bordered, QWidget* parent) : QWidget(parent), m_bordered(bordered) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::NoFocus);
 }
 
 void PictureView::setPictureFormat(QSize imageSize, int unit) {
-    imageSize_ = imageSize;
-    unit_ = std::max(1, unit);
+    m_imageSize = imageSize;
+    m_unit = std::max(1, unit);
     update();
 }
 
 void PictureView::setImage(QImage image) {
-    image_ = std::move(image);
+    m_image = std::move(image);
     update();
 }
 
 void PictureView::changeImage(const std::function<void(QImage&)>& change, const QRect& changed) {
-    if (image_.isNull())
+    if (m_image.isNull())
         return;
-    change(image_);
+    change(m_image);
     // Enlarged to whole screen pixels, the part lies elsewhere: all of it.
     const qreal deviceScale = devicePixelRatioF();
-    if (std::abs(devicePixelsPerPixel(unit_, deviceScale) - unit_ * deviceScale) > 1e-6)
+    if (std::abs(devicePixelsPerPixel(m_unit, deviceScale) - m_unit * deviceScale) > 1e-6)
         update();
     else
         update(changed.translated(pictureArea().topLeft()));
 }
 
 void PictureView::clear(QRgb colour) {
-    if (image_.size() != imageSize_)
-        image_ = QImage(imageSize_, QImage::Format_RGB32);
-    image_.fill(colour);
+    if (m_image.size() != m_imageSize)
+        m_image = QImage(m_imageSize, QImage::Format_RGB32);
+    m_image.fill(colour);
     update();
 }
 
 void PictureView::setOverlay(Overlay overlay) {
-    overlay_ = std::move(overlay);
+    m_overlay = std::move(overlay);
     update();
 }
 
 QRect PictureView::pictureArea() const {
-    const int border = bordered_ ? 1 : 0;
+    const int border = m_bordered ? 1 : 0;
     return rect().adjusted(border, border, -border, -border);
 }
 
@@ -97,17 +97,17 @@ void PictureView::paintEvent(QPaintEvent* event) {
     painter.setRenderHint(QPainter::Antialiasing, false);
     const QTransform toDevice = painter.deviceTransform();
     const qreal deviceScale = toDevice.m11() > 0 ? toDevice.m11() : devicePixelRatioF();
-    const int k = devicePixelsPerPixel(unit_, deviceScale);
+    const int k = devicePixelsPerPixel(m_unit, deviceScale);
     const QRect widget(rounded(toDevice.map(QPointF(0, 0))),
                        rounded(toDevice.map(QPointF(width(), height()))) - QPoint(1, 1));
     const QRect dirty(rounded(toDevice.map(QPointF(event->rect().topLeft()))),
                       rounded(toDevice.map(QPointF(event->rect().bottomRight() + QPoint(1, 1)))) -
                           QPoint(1, 1));
     const QPoint corner = rounded(toDevice.map(QPointF(pictureArea().topLeft())));
-    const QRect picture(corner, imageSize_ / unit_ * k);
+    const QRect picture(corner, m_imageSize / m_unit * k);
     painter.setClipRect(event->rect());
     const bool wholeScale = std::abs(deviceScale - std::round(deviceScale)) < 1e-6;
-    if (bordered_ && wholeScale) {
+    if (m_bordered && wholeScale) {
         // A whole number of screen pixels per window pixel (100 %, 200 %):
         // the border is a line of one window pixel round the box.
         painter.setPen(palette().color(QPalette::Dark));
@@ -118,7 +118,7 @@ void PictureView::paintEvent(QPaintEvent* event) {
     // whole screen pixel.
     painter.setWorldTransform(toDevice.inverted() * painter.worldTransform());
     painter.setClipRect(widget & dirty);
-    if (!bordered_) {
+    if (!m_bordered) {
         // Less than a window pixel beyond the picture: the box's background.
         painter.fillRect(widget, palette().color(QPalette::Window));
     } else if (!wholeScale) {
@@ -133,21 +133,21 @@ void PictureView::paintEvent(QPaintEvent* event) {
     }
     painter.setClipRect(picture & widget & dirty);
     painter.fillRect(picture, Qt::black);
-    if (!image_.isNull()) {
-        if (k == unit_) {
-            painter.drawImage(corner, image_);
+    if (!m_image.isNull()) {
+        if (k == m_unit) {
+            painter.drawImage(corner, m_image);
         } else {
-            if (shown_.size() != image_.size() / unit_ * k ||
-                shown_.text(QStringLiteral("key")) != QString::number(image_.cacheKey())) {
-                shown_ = enlarged(image_, unit_, k);
-                shown_.setText(QStringLiteral("key"), QString::number(image_.cacheKey()));
+            if (m_shown.size() != m_image.size() / m_unit * k ||
+                m_shown.text(QStringLiteral("key")) != QString::number(m_image.cacheKey())) {
+                m_shown = enlarged(m_image, m_unit, k);
+                m_shown.setText(QStringLiteral("key"), QString::number(m_image.cacheKey()));
             }
-            painter.drawImage(corner, shown_);
+            painter.drawImage(corner, m_shown);
         }
     }
-    if (overlay_) {
+    if (m_overlay) {
         painter.translate(corner);
-        overlay_(painter, k);
+        m_overlay(painter, k);
     }
 }
 

@@ -43,7 +43,7 @@ public:
     void setPictureFormat(QSize imageSize, int unit);
 
     // The kept picture; the area beyond it shows black.
-    const QImage& image() const { return image_; }
+    const QImage& image() const { return m_image; }
     void setImage(QImage image);
 
     // Lets `change` draw into the kept picture in place and shows the part
@@ -63,12 +63,12 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    bool bordered_;
-    int unit_ = 1;
-    QSize imageSize_{320, 200};
-    QImage image_;
-    QImage shown_; // image_ enlarged to whole screen pixels, when it must be
-    Overlay overlay_;
+    bool m_bordered;
+    int m_unit = 1;
+    QSize m_imageSize{320, 200};
+    QImage m_image;
+    QImage m_shown; // m_image enlarged to whole screen pixels, when it must be
+    Overlay m_overlay;
 };
 
 } // namespace pixmoth
