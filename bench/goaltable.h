@@ -46,17 +46,17 @@ public:
     void ReportRuns(const std::vector<Run>& runs) override {
         ConsoleReporter::ReportRuns(runs);
         for (const Run& run : runs)
-            times_[run.benchmark_name()] = run.GetAdjustedRealTime();
+            m_times[run.benchmark_name()] = run.GetAdjustedRealTime();
     }
 
     // The real time of the run named `name`, or 0 when it did not run.
     double time(const std::string& name) const {
-        const auto found = times_.find(name);
-        return found == times_.end() ? 0.0 : found->second;
+        const auto found = m_times.find(name);
+        return found == m_times.end() ? 0.0 : found->second;
     }
 
 private:
-    std::map<std::string, double> times_;
+    std::map<std::string, double> m_times;
 };
 
 } // namespace felgrove::bench
