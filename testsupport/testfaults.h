@@ -31,8 +31,8 @@ inline void makeWritable(const QString& path, bool writable) {
     felgrove::platform::testing::makeWritable(path.toUtf8().constData(), writable);
 }
 
-// FIFOs, devices in the file system and a per-process limit on file size
-// exist on POSIX only; the tests skip what cannot exist elsewhere.
+// FIFOs and a per-process limit on file size exist on POSIX only; the tests
+// skip what cannot exist elsewhere.
 #ifdef Q_OS_WIN
 constexpr bool kPosix = false;
 #else
@@ -52,8 +52,6 @@ public:
         prg::detail::disk = {&syncFile, &syncFolder, &felgrove::platform::close};
     }
     ~FailingDisk() { prg::detail::disk = m_saved; }
-    FailingDisk(const FailingDisk&) = delete;
-    FailingDisk& operator=(const FailingDisk&) = delete;
 
 private:
     static int sync(int descriptor, int (*real)(int)) {

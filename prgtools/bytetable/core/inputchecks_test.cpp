@@ -14,8 +14,7 @@ using F = nembra::ConversionField;
 // the values rounded and the limit as numbers.
 TEST(InputChecks, FirstFailingCheckDecides) {
     QTemporaryDir dir;
-    for (const char* name : {"a.prg", ".hidden.prg"})
-        prg::test::writeFile(dir.filePath(QLatin1String(name)), "\x01\x08\x60");
+    prg::test::writeFile(dir.filePath(QStringLiteral("a.prg")), "\x01\x08\x60");
     QDir(dir.path()).mkdir(QStringLiteral("folder.prg"));
     const char* same = "Output file must not be the input file";
     const char* both = "You must specify limit start and end";
@@ -39,7 +38,6 @@ TEST(InputChecks, FirstFailingCheckDecides) {
         {"a.prg", "a.txt", "8", true, "zz", "  ", both, F::LimitStart},
         {"a.prg", "a.txt", "8", true, "C000", "zz", "Invalid limit start address", F::LimitStart},
         {"a.prg", "a.txt", "8", true, "0801", "C0FF", "Invalid limit end address", F::LimitEnd},
-        {".hidden.prg", "a.txt", "8", false, "", "", "=8", F::Input},
         {"a.prg", "a.txt", " 8", false, "zz", "", "=8", F::Input},
         {"a.prg", "a.txt", "2.5", true, "0801", "ffff", "=2 801 ffff", F::Input},
     };

@@ -12,12 +12,10 @@ namespace {
 
 using namespace prg::test;
 
-QByteArray prg(int loadAddress, int dataBytes) {
-    QByteArray bytes;
-    bytes.append(char(loadAddress & 0xff));
-    bytes.append(char(loadAddress >> 8));
-    for (int i = 0; i < dataBytes; ++i)
-        bytes.append(char((i * 37 + 11) & 0xff));
+QByteArray prg(int load, int dataBytes) {
+    QByteArray bytes(dataBytes + 2, Qt::Uninitialized);
+    for (int i = 0; i < bytes.size(); ++i)
+        bytes[i] = char(i < 2 ? load >> 8 * i : i * 37);
     return bytes;
 }
 
@@ -89,9 +87,7 @@ TEST_F(Extract, WritesTheBytesOfTheAddressWindow) {
         {QByteArray(), 0x0000, 0xffff, true, ""},
         {large, 0x0001, 0xffff, false, ""},
         {large, block - 2, block + 1, false, ""},
-        {large, block, block, false, ""},
         {large, block + 1, 2 * block + 5, false, ""},
-        {large, 0x0001, 0x0001, false, ""},
         {large, 0xfffe, 0xffff, false, ""},
         {largeAt0, 0x1000, 0x1000, false, ""}, // $0000 takes every byte, whatever the window
     };
@@ -116,11 +112,8 @@ TEST_F(Extract, WritesTheBytesOfTheAddressWindow) {
 // is still read whole.
 TEST_F(Extract, RefusalsAndFaultsLoseNothing) {
     const QByteArray input = prg(0x0000, 600000); // more than one block, every byte taken
-    const char* same = "Output file must not be the input file";
-    const char* bad = "Invalid new location address";
     const char* cut = "in.prg: The input file changed while it was read";
     const quint64 U = kUnlimited;
-    const QString sub = dir.filePath(QStringLiteral("sub"));
     const struct {
         QString output;
         const char* newLocation;
@@ -131,29 +124,20 @@ TEST_F(Extract, RefusalsAndFaultsLoseNothing) {
         const char* failure; // part of the description; nullptr: succeeds
         int converting;      // 0: refused before the conversion proper
     } rows[] = {
-        {in, "1000", -1, U, 0, false, same, 0},
-        {sub + QStringLiteral("/../in.prg"), "1000", -1, U, 0, false, same, 0},
-        {sub, "1000", -1, U, 0, false, "sub", 0},
+        {in, "1000", -1, U, 0, false, "Output file must not be the input file", 0},
         {dir.filePath(QStringLiteral("pipe")), "1000", -1, U, 0, false, "not an ordinary", 0},
-        {dir.filePath(QStringLiteral("no/out.bin")), "1000", -1, U, 0, false, "out.bin", 0},
-        {dir.filePath(QString(300, QLatin1Char('n'))), "1000", -1, U, 0, false, "nnnn", 1},
         {out, "1000", -1, U, 0, true, "Existing file is not writable", 0},
-        {out, "zz", -1, U, 0, false, bad, 0},
-        {out, "", -1, U, 0, false, bad, 0},
-        {out, "1000", -1, 1, 0, false, "out.bin: File too large", 1},
-        {out, "1000", -1, 262144, 0, false, "out.bin: File too large", 1},
+        {out, "", -1, U, 0, false, "Invalid new location address", 0},
+        {out, "1000", -1, 1000, 0, false, "out.bin: File too large", 1},
         {out, "1000", -1, U, 1, false, "out.bin: Input/output error", 1},
         {out, "1000", 0, U, 0, false, cut, 1},
-        {out, "1000", 3, U, 0, false, cut, 1},
         {out, "1000", 300000, U, 0, false, cut, 1},
         {out, "1000", -2, U, 0, false, nullptr, 1},
         {out, "1000", input.size() + 500, U, 0, false, nullptr, 1},
     };
-    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("sub")));
     ASSERT_EQ(makeFifo(dir.filePath(QStringLiteral("pipe"))), kPosix);
     for (const auto& r : rows) {
-        SCOPED_TRACE(testing::Message() << r.output.toStdString() << " " << r.newLocation << " "
-                                        << r.cutTo << " " << r.disk);
+        SCOPED_TRACE(testing::Message() << r.cutTo << " " << (r.failure ? r.failure : ""));
         if ((!kPosix && (r.output.endsWith(QLatin1String("pipe")) || r.disk != U)) ||
             (r.locked && felgrove::platform::testing::ownsEveryFile()))
             continue;

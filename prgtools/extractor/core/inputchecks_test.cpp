@@ -13,9 +13,7 @@ using Box = slivra::ExtractField;
 TEST(InputChecks, TheFirstFailingCheckNamesItsMessageAndBox) {
     QTemporaryDir dir;
     const QString prg = dir.filePath(QStringLiteral("pic.prg"));
-    const QString hidden = dir.filePath(QStringLiteral(".hidden.prg"));
     prg::test::writeFile(prg, QByteArray("\x00\x58\x01", 3));
-    prg::test::writeFile(hidden, QByteArray("\x00\x58\x01", 3));
     const QString out = dir.filePath(QStringLiteral("out.bin"));
     const struct {
         slivra::ExtractFields fields;
@@ -31,7 +29,6 @@ TEST(InputChecks, TheFirstFailingCheckNamesItsMessageAndBox) {
         {{prg, out, "5800", "580"}, "Invalid limit end address", Box::End},
         {{prg, out, "5800", "5809", true, ""}, "Invalid new location address", Box::NewLocation},
         {{prg, out, "5800", "580", true, "zz"}, "Invalid limit end address", Box::End},
-        {{hidden, out, "5800", "5809"}, nullptr, Box::Input},
         {{prg, out, "ffff", "0000"}, nullptr, Box::Input},
         {{prg, out, "5800", "5809", false, "zz"}, nullptr, Box::Input},
         {{prg, out, "5800", "5809", true, "C01"}, nullptr, Box::Input},
