@@ -16,13 +16,9 @@ using namespace prg::test;
 // A plain oracle: the table built value by value from text.
 QByteArray expectedTable(const QByteArray& data, int perRow) {
     QByteArray text;
-    for (qsizetype i = 0; i < data.size(); i += perRow) {
-        QByteArrayList values;
-        for (qsizetype j = i; j < std::min(data.size(), i + perRow); ++j)
-            values << "$" +
-                          QByteArray::number(quint8(data[j]), 16).toUpper().rightJustified(2, '0');
-        text += "\t.byte " + values.join(',') + "\r\n";
-    }
+    for (qsizetype i = 0; i < data.size(); ++i)
+        text += (i % perRow ? "," : "\t.byte ") + ("$" + data.mid(i, 1).toHex().toUpper()) +
+                (i % perRow == perRow - 1 || i == data.size() - 1 ? "\r\n" : "");
     return text;
 }
 

@@ -50,8 +50,7 @@ TEST(KollaLimit, GivesTheOffsetsOfTheWindow) {
     const struct {
         int load;
         std::optional<prg::AddressWindow> window;
-        qint64 first;
-        qint64 stop;
+        qint64 first, stop;
     } rows[] = {
         {0x5800, prg::AddressWindow{0x5802, 0x5805}, 4, 8},
         {0x5800, prg::AddressWindow{0x5000, 0x5801}, 2, 4},  // starts at the data
