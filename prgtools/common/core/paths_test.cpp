@@ -8,35 +8,34 @@
 
 namespace {
 
-TEST(FilSokVag, CutsAtTheLastSeparator) {
-    const std::pair<const char*, const char*> cases[] = {
-        {"/c64/games/game.prg", "/c64/games"}, {"/c64/games/", "/c64/games"}, {"/game.prg", ""},
-        {"game.prg", "game.prg"}, {"", ""},
-#ifdef Q_OS_WIN
-        {"C:/c64\\games/game.prg", "C:/c64\\games"}, // either slash
-        {"C:\\c64\\game.prg", "C:\\c64"}, {"C:\\game.prg", "C:"}, {"C:game.prg", "C:game.prg"},
-#else
-        {"C:\\c64\\game.prg", "C:\\c64\\game.prg"}, // a backslash is a name character here
+// The folder is what comes before the last separator; the extension is
+// what follows the last dot of the file's own name, unless that dot leads it.
+TEST(Paths, FolderAndNameWithoutExtension) {
+    const struct {
+        const char *path, *folder, *stem;
+    } rows[] = {
+        {"/c64/games/game.prg", "/c64/games", "/c64/games/game"},
+        {"/c64/games/", "/c64/games", "/c64/games/"},
+        {"/game.prg", "", "/game"}, {"game.", "game.", "game"}, {"", "", ""},
+        {"game.prg", "game.prg", "game"},
+        {"/c64/a.b.prg", "/c64", "/c64/a.b"},
+        {"/c64/my.dir/game", "/c64/my.dir", "/c64/my.dir/game"},
+        {"/c64/.hidden", "/c64", "/c64/.hidden"},
+#ifdef Q_OS_WIN // either slash
+        {"C:/c64\\games/game.prg", "C:/c64\\games", "C:/c64\\games/game"},
+        {"C:\\c64\\my.dir\\game", "C:\\c64\\my.dir", "C:\\c64\\my.dir\\game"},
+        {"C:\\c64/my.dir\\game.prg", "C:\\c64/my.dir", "C:\\c64/my.dir\\game"},
+        {"C:\\game.prg", "C:", "C:\\game"}, {"C:game.prg", "C:game.prg", "C:game"},
+#else // a backslash is a name character
+        {"C:\\c64\\game.prg", "C:\\c64\\game.prg", "C:\\c64\\game"},
+        {"/c64\\my.dir\\game", "", "/c64\\my"},
 #endif
     };
-    for (const auto& [path, folder] : cases)
-        EXPECT_EQ(prg::FilSokVag(QString::fromUtf8(path)), QString::fromUtf8(folder)) << path;
-}
-
-TEST(TaBortExtension, RemovesOnlyTheFileNamesExtension) {
-    const std::pair<const char*, const char*> cases[] = {
-        {"/c64/game.prg", "/c64/game"}, {"/c64/a.b.prg", "/c64/a.b"}, {"game", "game"},
-        {"/c64/my.dir/game", "/c64/my.dir/game"}, {"game.", "game"}, {"", ""},
-        {"/c64/.hidden", "/c64/.hidden"},
-#ifdef Q_OS_WIN
-        {"C:\\c64\\my.dir\\game", "C:\\c64\\my.dir\\game"},
-        {"C:\\c64/my.dir\\game.prg", "C:\\c64/my.dir\\game"},
-#else
-        {"/c64\\my.dir\\game", "/c64\\my"},         // a backslash is a name character here
-#endif
-    };
-    for (const auto& [path, stem] : cases)
-        EXPECT_EQ(prg::TaBortExtension(QString::fromUtf8(path)), QString::fromUtf8(stem)) << path;
+    for (const auto& r : rows) {
+        const QString path = QString::fromUtf8(r.path);
+        EXPECT_EQ(prg::FilSokVag(path), QString::fromUtf8(r.folder)) << r.path;
+        EXPECT_EQ(prg::TaBortExtension(path), QString::fromUtf8(r.stem)) << r.path;
+    }
 }
 
 // An existing file is an ordinary file at exactly that path; the same file
