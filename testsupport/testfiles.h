@@ -3,6 +3,7 @@
 // Whole-file helpers for the tests.
 
 #include <QByteArray>
+#include <QDir>
 #include <QFile>
 #include <QString>
 #include <QTemporaryDir>
@@ -21,6 +22,11 @@ inline void writeFile(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     ASSERT_EQ(file.write(bytes), bytes.size());
+}
+
+// The files in a folder, hidden ones, FIFOs and devices included.
+inline QStringList files(const QString& folder) {
+    return QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System);
 }
 
 } // namespace prg::test

@@ -1,95 +1,74 @@
 #include "prgtools/common/core/paths.h"
 #include "testsupport/testfaults.h"
+#include "testsupport/testfiles.h"
 
-#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
 
-TEST(FilSokVag, CutsAtTheLastSeparator) {
-    const std::pair<const char*, const char*> cases[] = {
-        {"/c64/games/game.prg", "/c64/games"},
-        {"/c64/games/", "/c64/games"},
-        {"game.prg", "game.prg"},
-        {"/game.prg", ""},
-        {"", ""},
-#ifdef Q_OS_WIN
-        {"C:\\c64\\game.prg", "C:\\c64"},
-        {"C:/c64\\games/game.prg", "C:/c64\\games"}, // either slash
-        {"C:\\game.prg", "C:"},
-        {"C:game.prg", "C:game.prg"},
-#else
-        {"C:\\c64\\game.prg", "C:\\c64\\game.prg"}, // a backslash is a name character here
+// The folder is what comes before the last separator; the extension is
+// what follows the last dot of the file's own name, unless that dot leads it.
+TEST(Paths, FolderAndNameWithoutExtension) {
+    const struct {
+        const char *path, *folder, *stem;
+    } rows[] = {
+        {"/c64/games/game.prg", "/c64/games", "/c64/games/game"},
+        {"/c64/games/", "/c64/games", "/c64/games/"},
+        {"/game.prg", "", "/game"}, {"game.", "game.", "game"}, {"", "", ""},
+        {"game.prg", "game.prg", "game"},
+        {"/c64/a.b.prg", "/c64", "/c64/a.b"},
+        {"/c64/my.dir/game", "/c64/my.dir", "/c64/my.dir/game"},
+        {"/c64/.hidden", "/c64", "/c64/.hidden"},
+#ifdef Q_OS_WIN // either slash
+        {"C:/c64\\games/game.prg", "C:/c64\\games", "C:/c64\\games/game"},
+        {"C:\\c64\\my.dir\\game", "C:\\c64\\my.dir", "C:\\c64\\my.dir\\game"},
+        {"C:\\c64/my.dir\\game.prg", "C:\\c64/my.dir", "C:\\c64/my.dir\\game"},
+        {"C:\\game.prg", "C:", "C:\\game"}, {"C:game.prg", "C:game.prg", "C:game"},
+#else // a backslash is a name character
+        {"C:\\c64\\game.prg", "C:\\c64\\game.prg", "C:\\c64\\game"},
+        {"/c64\\my.dir\\game", "", "/c64\\my"},
 #endif
     };
-    for (const auto& [path, folder] : cases)
-        EXPECT_EQ(prg::FilSokVag(QString::fromUtf8(path)), QString::fromUtf8(folder)) << path;
-}
-
-TEST(TaBortExtension, RemovesOnlyTheFileNamesExtension) {
-    const std::pair<const char*, const char*> cases[] = {
-        {"/c64/game.prg", "/c64/game"},
-        {"/c64/a.b.prg", "/c64/a.b"},
-        {"/c64/my.dir/game", "/c64/my.dir/game"},
-        {"game", "game"},
-        {"game.", "game"},
-        {"/c64/.hidden", "/c64/.hidden"},
-        {"", ""},
-#ifdef Q_OS_WIN
-        {"C:\\c64\\my.dir\\game", "C:\\c64\\my.dir\\game"},
-        {"C:\\c64/my.dir\\game.prg", "C:\\c64/my.dir\\game"},
-#else
-        {"/c64\\my.dir\\game", "/c64\\my"},         // a backslash is a name character here
-#endif
-    };
-    for (const auto& [path, stem] : cases)
-        EXPECT_EQ(prg::TaBortExtension(QString::fromUtf8(path)), QString::fromUtf8(stem)) << path;
-}
-
-class FileIdentity : public ::testing::Test {
-protected:
-    void SetUp() override {
-        ASSERT_TRUE(dir.isValid());
-        input = dir.filePath(QStringLiteral("in put åäö.prg"));
-        QFile file(input);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write("\x01\x08", 2);
+    for (const auto& r : rows) {
+        const QString path = QString::fromUtf8(r.path);
+        EXPECT_EQ(prg::FilSokVag(path), QString::fromUtf8(r.folder)) << r.path;
+        EXPECT_EQ(prg::TaBortExtension(path), QString::fromUtf8(r.stem)) << r.path;
     }
-    QTemporaryDir dir;
-    QString input;
-};
-
-TEST_F(FileIdentity, ExistingFileIsAnOrdinaryFileAtExactlyThatPath) {
-    EXPECT_TRUE(prg::isExistingFile(input));
-    EXPECT_FALSE(prg::isExistingFile(dir.path()));
-    EXPECT_FALSE(prg::isExistingFile(dir.filePath(QStringLiteral("*.prg"))));
-    EXPECT_FALSE(prg::isExistingFile(dir.filePath(QStringLiteral("missing/x.prg"))));
-    EXPECT_FALSE(prg::isExistingFile(QString()));
-
-    const QString hidden = dir.filePath(QStringLiteral(".hidden"));
-    QFile(input).copy(hidden);
-    EXPECT_TRUE(prg::isExistingFile(hidden));
 }
 
-TEST_F(FileIdentity, SameFileHoweverSpelt) {
-    const QString other = dir.filePath(QStringLiteral("other.prg"));
-    QFile(input).copy(other);
-    const QString symlink = dir.filePath(QStringLiteral("link.prg"));
-    ASSERT_TRUE(QFile::link(input, symlink));
-    const QString hardlink = dir.filePath(QStringLiteral("hard.prg"));
-    ASSERT_TRUE(prg::test::makeHardLink(input, hardlink));
-    const QString dotted = dir.path() + QStringLiteral("/./") + QFileInfo(input).fileName();
-
-    EXPECT_TRUE(prg::isSameFile(input, input));
-#ifndef Q_OS_WIN // where QFile::link() makes a shortcut, a file of its own
-    EXPECT_TRUE(prg::isSameFile(input, symlink));
-#endif
-    EXPECT_TRUE(prg::isSameFile(input, hardlink));
-    EXPECT_TRUE(prg::isSameFile(input, dotted));
-    EXPECT_FALSE(prg::isSameFile(input, other));
-    EXPECT_FALSE(prg::isSameFile(input, dir.filePath(QStringLiteral("new.bin"))));
+// An existing file is an ordinary file at exactly that path; the same file
+// is found however its name is spelt.
+TEST(FileIdentity, ExistingAndTheSameHoweverSpelt) {
+    QTemporaryDir dir;
+    const QString in = dir.filePath(QStringLiteral("in put åäö.prg"));
+    prg::test::writeFile(in, "\x01\x08");
+    QFile(in).copy(dir.filePath(QStringLiteral("other.prg")));
+    QFile(in).copy(dir.filePath(QStringLiteral(".hidden")));
+    QFile::link(in, dir.filePath(QStringLiteral("link.prg"))); // a shortcut of its own on Windows
+    ASSERT_TRUE(prg::test::makeHardLink(in, dir.filePath(QStringLiteral("hard.prg"))));
+    const struct {
+        QString path;
+        bool existing;
+        bool same; // as the input
+    } rows[] = {
+        {in, true, true},
+        {dir.path() + QStringLiteral("/./in put åäö.prg"), true, true},
+        {dir.filePath(QStringLiteral("hard.prg")), true, true},
+        {dir.filePath(QStringLiteral("link.prg")), true, prg::test::kPosix},
+        {dir.filePath(QStringLiteral("other.prg")), true, false},
+        {dir.filePath(QStringLiteral(".hidden")), true, false},
+        {dir.filePath(QStringLiteral("new.bin")), false, false},
+        {dir.filePath(QStringLiteral("*.prg")), false, false},
+        {dir.filePath(QStringLiteral("missing/x.prg")), false, false},
+        {dir.path(), false, false},
+        {QString(), false, false},
+    };
+    for (const auto& r : rows) {
+        EXPECT_EQ(prg::isExistingFile(r.path), r.existing) << r.path.toStdString();
+        EXPECT_EQ(prg::isSameFile(in, r.path), r.same) << r.path.toStdString();
+    }
 }
 
 } // namespace

@@ -2,249 +2,167 @@
 #include "testsupport/testfaults.h"
 #include "testsupport/testfiles.h"
 
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include <cerrno>
 #include <random>
 
 namespace {
 
-using prg::test::contents;
-using prg::test::writeFile;
+using namespace prg::test;
 
-QByteArray prg(int loadAddress, int dataBytes) {
-    QByteArray bytes;
-    bytes.append(char(loadAddress & 0xff));
-    bytes.append(char(loadAddress >> 8));
-    for (int i = 0; i < dataBytes; ++i)
-        bytes.append(char((i * 37 + 11) & 0xff));
+QByteArray prg(int load, int dataBytes) {
+    QByteArray bytes(dataBytes + 2, Qt::Uninitialized);
+    for (int i = 0; i < bytes.size(); ++i)
+        bytes[i] = char(i < 2 ? load >> 8 * i : i * 37);
     return bytes;
 }
 
-const QByteArray kOldOutput("old output");
-
-struct Extracted {
-    prg::Outcome<qint64> result = prg::Failure{};
-    QStringList restrictions;
-    int convertingCalls = 0;
-};
+const QByteArray kOld("old output");
 
 class Extract : public ::testing::Test {
 protected:
     QTemporaryDir dir;
-    QString in() const { return dir.filePath(QStringLiteral("in.prg")); }
-    QString out() const { return dir.filePath(QStringLiteral("out.bin")); }
-    QStringList files() const { return QDir(dir.path()).entryList(QDir::Files | QDir::Hidden); }
+    const QString in = dir.filePath(QStringLiteral("in.prg"));
+    const QString out = dir.filePath(QStringLiteral("out.bin"));
+    QStringList restrictions;
+    int converting = 0;
 
-    // Runs one extraction; once both files are open, the input is resized to
-    // `resizeTo` bytes when that is 0 or more, and removed at -2.
-    Extracted extract(int start, int end, bool location = false, const char* newLocation = "",
-                      const QString& output = {}, qint64 resizeTo = -1) {
-        Extracted run;
+    // Runs one extraction; once both files are open, the input is cut to
+    // `cutTo` bytes when that is 0 or more, and removed at -2.
+    prg::Outcome<qint64> extract(int start, int end, bool location = false,
+                                 const char* newLocation = "", QString output = {},
+                                 qint64 cutTo = -1) {
+        restrictions.clear();
+        converting = 0;
         prg::ConversionEvents hooks;
         hooks.converting = [&] {
-            ++run.convertingCalls;
-            if (resizeTo >= 0)
-                QFile::resize(in(), resizeTo);
-            if (resizeTo == -2)
-                QFile::remove(in());
+            ++converting;
+            if (cutTo >= 0)
+                QFile::resize(in, cutTo);
+            if (cutTo == -2)
+                QFile::remove(in);
         };
-        hooks.startRestricted = [&run](const QString& load) { run.restrictions << load; };
-        const slivra::ExtractRequest request{in(),
-                                             output.isEmpty() ? out() : output,
-                                             {start, end},
-                                             location,
-                                             QString::fromLatin1(newLocation)};
-        run.result = slivra::extractRange(request, hooks);
-        return run;
+        hooks.startRestricted = [this](const QString& load) { restrictions << load; };
+        return slivra::extractRange({in, output.isEmpty() ? out : output, {start, end}, location,
+                                     QString::fromLatin1(newLocation)},
+                                    hooks);
     }
 };
-
-const QByteArray kBitmap = prg(0x5800, 10);    // $5800-$5809
-const QByteArray kKernal = prg(0xc000, 10);    // a load address with letters
-const QByteArray kZeroLoad = prg(0x0000, 300); // loads at $0000
-const QByteArray kPastTop = prg(0xfff0, 100);  // runs past $FFFF
-const QByteArray k6000("\x00\x60", 2);
-
-const struct {
-    const char* name;
-    QByteArray input;
-    int start;
-    int end;
-    bool location;
-    const char* newLocation;
-    QByteArray expected;
-    const char* restrictedTo; // "": no restriction notice
-} kRangeCases[] = {
-    {"behind new location bytes", kBitmap, 0x5800, 0x5809, true, "6000", k6000 + kBitmap.mid(2),
-     ""},
-    {"start before the load address", kBitmap, 0x5000, 0x5809, false, "", kBitmap.mid(2), "5800"},
-    {"restriction in upper case", kKernal, 0x0801, 0xc001, false, "", kKernal.mid(2, 2), "C000"},
-    {"start after end", kBitmap, 0x5805, 0x5802, true, "1234", "\x34\x12", ""},
-    {"end before the load address", kBitmap, 0x5800, 0x57ff, true, "6000", k6000, ""},
-    {"end beyond the data", kBitmap, 0x5805, 0xffff, false, "", kBitmap.mid(7), ""},
-    {"load address $0000", kZeroLoad, 0xffff, 0x0000, false, "", kZeroLoad.mid(2), ""},
-    {"nothing past $FFFF", kPastTop, 0xfff0, 0xffff, false, "", kPastTop.mid(2, 16), ""},
-    {"no data byte: no location", prg(0xc000, 0), 0x0000, 0xffff, true, "6000", "", ""},
-    {"one byte", QByteArray("\x01", 1), 0x0000, 0xffff, true, "6000", "", ""},
-    {"empty file", QByteArray(), 0x0000, 0xffff, true, "6000", "", ""},
-    {"location of three digits", kBitmap, 0x5800, 0x5800, true, "801",
-     QByteArray("\x01\x08") + kBitmap.mid(2, 1), ""},
-    {"location unused when off", kBitmap, 0x5800, 0x5800, false, "zz", kBitmap.mid(2, 1), ""},
-};
-
-// Each extraction replaces the old output.
-TEST_F(Extract, WritesTheBytesOfTheAddressWindow) {
-    for (const auto& c : kRangeCases) {
-        SCOPED_TRACE(c.name);
-        writeFile(in(), c.input);
-        writeFile(out(), kOldOutput);
-        const Extracted run = extract(c.start, c.end, c.location, c.newLocation);
-        ASSERT_TRUE(run.result.ok()) << run.result.failure().description.toStdString();
-        EXPECT_EQ(*run.result, contents(out()).size() - (c.location && c.input.size() > 2) * 2);
-        EXPECT_EQ(contents(out()).toHex(' '), c.expected.toHex(' '));
-        EXPECT_EQ(run.restrictions.join(QString()), QLatin1String(c.restrictedTo));
-        EXPECT_EQ(run.convertingCalls, 1);
-        EXPECT_EQ(contents(in()), c.input); // the input is only read
-    }
-}
 
 // A plain byte-by-byte loop, as a reference for the block-wise copy.
 QByteArray byteByByte(const QByteArray& file, int start, int end) {
-    const int load = quint8(file[0]) | (quint8(file[1]) << 8);
-    start = std::max(start, load);
+    const int load = file.size() < 2 ? 0 : quint8(file[0]) | (quint8(file[1]) << 8);
     QByteArray result;
-    for (qsizetype p = 2; p < file.size(); ++p) {
-        const qint64 address = qint64(load) + p - 2;
-        if (load != 0 && address > end)
-            break;
-        if (load == 0 || address >= start)
+    for (qsizetype p = 2; p < file.size(); ++p)
+        if (load == 0 || (load + p - 2 >= start && load + p - 2 <= end))
             result.append(file[p]);
-    }
     return result;
 }
 
-// Windows of a file larger than the read block, in and across its blocks.
-TEST_F(Extract, BlockEdgesGiveTheSameBytesAsOneByteAtATime) {
-    QByteArray file = prg(0x0001, 0);
+// Windows in small files and in one larger than the read block, in and
+// across its blocks. Each extraction replaces the old output and only reads
+// the input.
+TEST_F(Extract, WritesTheBytesOfTheAddressWindow) {
+    const QByteArray bitmap = prg(0x5800, 10); // $5800-$5809
+    QByteArray large = prg(0x0001, 0);
     std::mt19937 random(1541);
     for (int i = 0; i < 700000; ++i)
-        file.append(char(random()));
+        large.append(char(random()));
+    const QByteArray largeAt0 = QByteArray(2, 0) + large.mid(2);
     const int block = 256 * 1024;
     const struct {
-        int load;
+        QByteArray input;
         int start;
         int end;
-    } windows[] = {{1, 0x0001, 0xffff}, {1, block - 2, block + 1},
-                   {1, block, block},   {1, block + 1, 2 * block + 5},
-                   {1, 0x0001, 0x0001}, {1, 0xfffe, 0xffff},
-                   {0, 0x1000, 0x1000}}; // $0000 takes every byte, whatever the window
-    for (const auto& w : windows) {
-        SCOPED_TRACE(w.start);
-        file[0] = char(w.load);
-        writeFile(in(), file);
-        const Extracted run = extract(w.start, w.end);
-        ASSERT_TRUE(run.result.ok());
-        const QByteArray expected = byteByByte(file, w.start, w.end);
-        EXPECT_EQ(*run.result, expected.size());
-        EXPECT_TRUE(contents(out()) == expected);
+        bool location;            // the new location bytes 00 60 are included
+        const char* restrictedTo; // "": no restriction notice
+    } rows[] = {
+        {bitmap, 0x5800, 0x5809, true, ""},
+        {prg(0xc000, 10), 0x0801, 0xc001, false, "C000"},
+        {bitmap, 0x5805, 0x5802, true, ""}, // no byte in the window
+        {prg(0xc000, 0), 0x0000, 0xffff, true, ""}, // no data byte: no location
+        {QByteArray("\x01", 1), 0x0000, 0xffff, true, ""},
+        {QByteArray(), 0x0000, 0xffff, true, ""},
+        {large, 0x0001, 0xffff, false, ""},
+        {large, block - 2, block + 1, false, ""},
+        {large, block + 1, 2 * block + 5, false, ""},
+        {large, 0xfffe, 0xffff, false, ""},
+        {largeAt0, 0x1000, 0x1000, false, ""}, // $0000 takes every byte, whatever the window
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(testing::Message() << r.start << " " << r.end);
+        writeFile(in, r.input);
+        writeFile(out, kOld);
+        const auto count = extract(r.start, r.end, r.location, r.location ? "6000" : "zz");
+        const QByteArray taken = byteByByte(r.input, r.start, r.end);
+        ASSERT_EQ(count.ok() ? *count : -1, taken.size());
+        const bool located = r.location && r.input.size() > 2;
+        EXPECT_TRUE(contents(out) == (located ? QByteArray("\x00\x60", 2) : QByteArray()) + taken);
+        EXPECT_EQ(restrictions.join(QString()), QLatin1String(r.restrictedTo));
+        EXPECT_EQ(converting, 1);
+        EXPECT_TRUE(contents(in) == r.input);
     }
 }
 
-// Refusals and failures: the input and any existing output stay as they were
-// and nothing is left behind.
-TEST_F(Extract, FailuresLoseNothing) {
-    const QByteArray input = prg(0x0801, 50);
-    QDir(dir.path()).mkdir(QStringLiteral("sub"));
-    ASSERT_TRUE(prg::test::makeFifo(dir.filePath(QStringLiteral("pipe"))));
-    writeFile(in(), input);
-    const char* same = "Output file must not be the input file";
+// A refusal comes before anything is opened, a failure names its file; the
+// old output stays and nothing is left beside it. A cut input is a failure,
+// bytes added behind its size at the start are not read, and a removed input
+// is still read whole.
+TEST_F(Extract, RefusalsAndFaultsLoseNothing) {
+    const QByteArray input = prg(0x0000, 600000); // more than one block, every byte taken
+    const char* cut = "in.prg: The input file changed while it was read";
+    const quint64 U = kUnlimited;
     const struct {
         QString output;
         const char* newLocation;
-        const char* description; // part of the failure's description
-        int converting;          // 0: failed before the conversion proper
-    } cases[] = {
-        {in(), "1000", same, 0},
-        {dir.path() + QStringLiteral("/sub/../in.prg"), "1000", same, 0},
-        {dir.filePath(QStringLiteral("sub")), "1000", "sub", 0},
-        {dir.filePath(QStringLiteral("pipe")), "1000", "not an ordinary file", 0},
-        {dir.filePath(QStringLiteral("none/out.bin")), "1000", "out.bin", 0},
-        {dir.filePath(QString(300, QLatin1Char('n'))), "1000", "nnnn", 1},
-        {out(), "zz", "Invalid new location address", 0},
-        {out(), "", "Invalid new location address", 0},
+        qint64 cutTo;        // -1: left alone; -2: removed
+        quint64 disk;        // bytes a file may hold
+        int sync;            // the sync that fails
+        bool locked;         // the old output is read-only
+        const char* failure; // part of the description; nullptr: succeeds
+        int converting;      // 0: refused before the conversion proper
+    } rows[] = {
+        {in, "1000", -1, U, 0, false, "Output file must not be the input file", 0},
+        {dir.filePath(QStringLiteral("pipe")), "1000", -1, U, 0, false, "not an ordinary", 0},
+        {out, "1000", -1, U, 0, true, "Existing file is not writable", 0},
+        {out, "", -1, U, 0, false, "Invalid new location address", 0},
+        {out, "1000", -1, 1000, 0, false, "out.bin: File too large", 1},
+        {out, "1000", -1, U, 1, false, "out.bin: Input/output error", 1},
+        {out, "1000", 0, U, 0, false, cut, 1},
+        {out, "1000", 300000, U, 0, false, cut, 1},
+        {out, "1000", -2, U, 0, false, nullptr, 1},
+        {out, "1000", input.size() + 500, U, 0, false, nullptr, 1},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.output.toStdString() + " " + c.newLocation);
-        const Extracted run = extract(0x0801, 0xffff, true, c.newLocation, c.output);
-        ASSERT_FALSE(run.result.ok());
-        EXPECT_NE(run.result.failure().number, 0);
-        EXPECT_EQ(run.result.failure().source, QLatin1String("Slivra"));
-        EXPECT_TRUE(run.result.failure().description.contains(QLatin1String(c.description)))
-            << run.result.failure().description.toStdString();
-        EXPECT_EQ(run.convertingCalls, c.converting);
-        EXPECT_EQ(contents(in()), input);
-    }
-    EXPECT_TRUE(QFileInfo(dir.filePath(QStringLiteral("sub"))).isDir());
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::System | QDir::Hidden),
-              (QStringList{QStringLiteral("in.prg"), QStringLiteral("pipe")}));
-}
-
-// Faults while the extraction runs: the disk fills up before the first
-// byte, inside the first block or at a block's edge, or the input changes
-// once both files are open. A cut input is a failure, bytes added behind the
-// size found at the start are not read, and a removed file is still read
-// whole. A failure names its file, keeps the old output and leaves nothing
-// beside it.
-TEST_F(Extract, FaultsWhileRunningLoseNothing) {
-    const QByteArray small = prg(0x0801, 2000);
-    const QByteArray large = prg(0x0000, 600000); // more than one block, every byte taken
-    const QString changed = in() + QLatin1String(": The input file changed while it was read");
-    const QString full = out() + QLatin1String(": File too large");
-    const struct {
-        QByteArray input;
-        qint64 resizeTo; // -1: left alone; -2: removed
-        prg::test::FileBytes sizeLimit;
-        QString failure; // empty: succeeds
-    } cases[] = {
-        {large, -1, 0, full},
-        {large, -1, 1, full},
-        {large, -1, 2, full},
-        {large, -1, 1000, full},
-        {large, -1, 262144, full},
-        {small, 0, prg::test::kUnlimited, changed},
-        {small, 2, prg::test::kUnlimited, changed},
-        {small, 3, prg::test::kUnlimited, changed},
-        {small, 1000, prg::test::kUnlimited, changed},
-        {large, 100, prg::test::kUnlimited, changed},
-        {large, 300000, prg::test::kUnlimited, changed},
-        {small, -2, prg::test::kUnlimited, {}},
-        {large, -2, prg::test::kUnlimited, {}},
-        {small, small.size() + 500, prg::test::kUnlimited, {}},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.resizeTo << " " << c.sizeLimit);
-        writeFile(in(), c.input);
-        writeFile(out(), kOldOutput);
-        Extracted run;
+    ASSERT_EQ(makeFifo(dir.filePath(QStringLiteral("pipe"))), kPosix);
+    for (const auto& r : rows) {
+        SCOPED_TRACE(testing::Message() << r.cutTo << " " << (r.failure ? r.failure : ""));
+        if ((!kPosix && (r.output.endsWith(QLatin1String("pipe")) || r.disk != U)) ||
+            (r.locked && felgrove::platform::testing::ownsEveryFile()))
+            continue;
+        writeFile(in, input);
+        writeFile(out, kOld);
+        makeWritable(out, !r.locked);
+        prg::Outcome<qint64> count = prg::Failure{};
         {
-            const prg::test::FileSizeLimit limit(c.sizeLimit);
-            run = extract(0x0000, 0xffff, true, "1000", {}, c.resizeTo);
+            const FileSizeLimit limit(r.disk);
+            const FailingDisk disk(r.sync, 0);
+            count = extract(0x0000, 0xffff, true, r.newLocation, r.output, r.cutTo);
         }
-        if (!c.failure.isEmpty()) {
-            ASSERT_FALSE(run.result.ok());
-            EXPECT_EQ(run.result.failure().description, c.failure);
-            EXPECT_EQ(contents(out()), kOldOutput);
-        } else {
-            ASSERT_TRUE(run.result.ok());
-            EXPECT_EQ(*run.result, c.input.size() - 2);
-            EXPECT_TRUE(contents(out()) == QByteArray("\x00\x10", 2) + c.input.mid(2));
+        makeWritable(out, true);
+        EXPECT_EQ(converting, r.converting);
+        ASSERT_EQ(count.ok(), !r.failure);
+        if (r.failure) {
+            EXPECT_NE(count.failure().number, 0);
+            EXPECT_EQ(count.failure().source, QLatin1String("Slivra"));
+            EXPECT_TRUE(count.failure().description.contains(QLatin1String(r.failure)));
         }
-        EXPECT_EQ(files().size(), c.resizeTo == -2 ? 1 : 2);
+        EXPECT_TRUE(contents(out) == (r.failure ? kOld : QByteArray("\x00\x10", 2) + input.mid(2)));
+        EXPECT_TRUE(r.cutTo != -1 || contents(in) == input);
+        EXPECT_EQ(files(dir.path()).join(QLatin1Char(' ')),
+                  QLatin1String(r.cutTo == -2 ? "" : "in.prg ") + QLatin1String("out.bin") +
+                      QLatin1String(kPosix ? " pipe" : ""));
     }
 }
 

@@ -13,9 +13,7 @@ using Box = slivra::ExtractField;
 TEST(InputChecks, TheFirstFailingCheckNamesItsMessageAndBox) {
     QTemporaryDir dir;
     const QString prg = dir.filePath(QStringLiteral("pic.prg"));
-    const QString hidden = dir.filePath(QStringLiteral(".hidden.prg"));
     prg::test::writeFile(prg, QByteArray("\x00\x58\x01", 3));
-    prg::test::writeFile(hidden, QByteArray("\x00\x58\x01", 3));
     const QString out = dir.filePath(QStringLiteral("out.bin"));
     const struct {
         slivra::ExtractFields fields;
@@ -27,35 +25,25 @@ TEST(InputChecks, TheFirstFailingCheckNamesItsMessageAndBox) {
         {{prg, out, "", "5809"}, "You must specify extract start and end", Box::Start},
         {{prg, out, "5800", "  "}, "You must specify extract start and end", Box::Start},
         {{prg, out, "C000", "c001"}, "Invalid limit start address", Box::Start},
-        {{prg, out, " 800", "5809"}, "Invalid limit start address", Box::Start},
         {{prg, out, "801", "zzzz"}, "Invalid limit start address", Box::Start},
         {{prg, out, "5800", "580"}, "Invalid limit end address", Box::End},
         {{prg, out, "5800", "5809", true, ""}, "Invalid new location address", Box::NewLocation},
-        {{prg, out, "5800", "5809", true, "08010"},
-         "Invalid new location address",
-         Box::NewLocation},
         {{prg, out, "5800", "580", true, "zz"}, "Invalid limit end address", Box::End},
-        {{hidden, out, "5800", "5809"}, nullptr, Box::Input},
         {{prg, out, "ffff", "0000"}, nullptr, Box::Input},
         {{prg, out, "5800", "5809", false, "zz"}, nullptr, Box::Input},
         {{prg, out, "5800", "5809", true, "C01"}, nullptr, Box::Input},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message()
-                     << c.fields.start.toStdString() << " " << c.fields.end.toStdString() << " "
-                     << c.fields.newLocation.toStdString());
         const auto checked = slivra::checkInputs(c.fields);
         const auto* problem = std::get_if<slivra::InputProblem>(&checked);
-        if (!c.message) {
-            ASSERT_EQ(problem, nullptr);
-            const auto& request = std::get<slivra::ExtractRequest>(checked);
-            EXPECT_EQ(request.window.start, c.fields.start.toInt(nullptr, 16));
-            EXPECT_EQ(request.window.end, c.fields.end.toInt(nullptr, 16));
-            continue;
+        ASSERT_EQ(problem ? problem->message : QString(), QLatin1String(c.message))
+            << c.fields.start.toStdString() << " " << c.fields.end.toStdString();
+        const auto* request = std::get_if<slivra::ExtractRequest>(&checked);
+        EXPECT_EQ(problem ? problem->field : Box::Input, c.focus);
+        if (request) {
+            EXPECT_EQ(request->window.start, c.fields.start.toInt(nullptr, 16));
+            EXPECT_EQ(request->window.end, c.fields.end.toInt(nullptr, 16));
         }
-        ASSERT_NE(problem, nullptr);
-        EXPECT_EQ(problem->message, QLatin1String(c.message));
-        EXPECT_EQ(problem->field, c.focus);
     }
 }
 
