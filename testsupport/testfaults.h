@@ -2,6 +2,8 @@
 // root included, and without mounting anything.
 #pragma once
 
+#include "platform/platform.h"
+#include "platform/testing.h"
 #include "prgtools/common/core/outputfile.h"
 
 #include <QDir>
@@ -9,44 +11,34 @@
 #include <QString>
 
 #include <cerrno>
-#include <csignal>
-
-#include <sys/resource.h>
-#include <sys/stat.h>
-#include <unistd.h>
+#include <cstdint>
 
 namespace prg::test {
 
-// While it lives, every file this process writes fails past `bytes` bytes
-// with EFBIG, as a full disk fails a write in the middle of a file. The
-// kernel enforces the limit for root too.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        ::getrlimit(RLIMIT_FSIZE, &m_saved);
-        // The signal would end the process; the failed write is the test.
-        m_savedHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = m_saved;
-        limit.rlim_cur = bytes;
-        ::setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() {
-        ::setrlimit(RLIMIT_FSIZE, &m_saved);
-        std::signal(SIGXFSZ, m_savedHandler);
-    }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+// While it lives, every file this process writes fails past a number of
+// bytes with EFBIG, as a full disk fails a write in the middle of a file.
+using felgrove::platform::testing::FileSizeLimit;
+using FileBytes = std::uint64_t;
+constexpr FileBytes kUnlimited = felgrove::platform::testing::kUnlimited;
 
-private:
-    rlimit m_saved{};
-    void (*m_savedHandler)(int) = SIG_DFL;
-};
+inline bool makeFifo(const QString& path) {
+    return felgrove::platform::testing::makeFifo(path.toUtf8().constData());
+}
+
+inline bool makeHardLink(const QString& existing, const QString& link) {
+    return felgrove::platform::testing::makeHardLink(existing.toUtf8().constData(),
+                                                     link.toUtf8().constData());
+}
+
+inline void makeWritable(const QString& path) {
+    felgrove::platform::testing::makeWritable(path.toUtf8().constData(), true);
+}
 
 // Makes `folder` read-only and tells whether that stops this process from
 // creating a file in it; as root it does not, and the caller must use
 // another unwritable place.
 inline bool makeReadOnly(const QString& folder) {
-    ::chmod(QFile::encodeName(folder).constData(), 0555);
+    felgrove::platform::testing::makeWritable(folder.toUtf8().constData(), false);
     const QString probe = QDir(folder).filePath(QStringLiteral(".probe"));
     QFile file(probe);
     if (!file.open(QIODevice::WriteOnly))
@@ -62,41 +54,40 @@ inline QString unwritablePlace() {
 }
 
 // A disk that takes the bytes but fails to keep them: the n-th sync (counting
-// from 1) fails with EIO, or at the n-th the file is closed underneath, so
-// that the close that follows fails; the others do their work.
+// from 1; the file's, then the folder's) fails with EIO, or at the n-th the
+// file is closed underneath, so that the close that follows fails; the
+// others do their work.
 class FailingDisk {
 public:
     FailingDisk(int failingSync, int failingClose) : m_saved(prg::detail::disk) {
         s_failingSync = failingSync;
         s_failingClose = failingClose;
-        s_syncs = s_closes = 0;
-        prg::detail::disk = {&sync, &close};
+        s_syncs = 0;
+        prg::detail::disk = {&syncFile, &syncFolder, &felgrove::platform::close};
     }
     ~FailingDisk() { prg::detail::disk = m_saved; }
     FailingDisk(const FailingDisk&) = delete;
     FailingDisk& operator=(const FailingDisk&) = delete;
 
 private:
-    static int sync(int fd) {
+    static int sync(int descriptor, int (*real)(int)) {
         ++s_syncs;
-        if (s_syncs == s_failingSync) {
-            errno = EIO;
-            return -1;
-        }
+        if (s_syncs == s_failingSync)
+            return EIO;
         // The file's handle goes away under its owner, whose own close of it
         // then fails as a close on a failing disk does.
-        if (s_syncs == s_failingClose) {
-            ::close(fd);
-            return 0;
-        }
-        return ::fsync(fd);
+        if (s_syncs == s_failingClose)
+            return felgrove::platform::close(descriptor);
+        return real(descriptor);
     }
-    static int close(int fd) { return ::close(fd); }
+    static int syncFile(int descriptor) { return sync(descriptor, felgrove::platform::syncFile); }
+    static int syncFolder(int descriptor) {
+        return sync(descriptor, felgrove::platform::syncFolder);
+    }
     prg::detail::DiskCalls m_saved;
     static inline int s_failingSync = 0;
     static inline int s_failingClose = 0;
     static inline int s_syncs = 0;
-    static inline int s_closes = 0;
 };
 
 } // namespace prg::test

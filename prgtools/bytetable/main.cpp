@@ -1,8 +1,8 @@
 // Nembra, the byte-table writer.
+#include "desktop/programstart.h"
 #include "prgtools/bytetable/core/bytetable.h"
 #include "prgtools/bytetable/ui/form1.h"
-#include "prgtools/common/ui/program.h"
 
 int main(int argc, char** argv) {
-    return prg::runProgram<nembra::Form1>(argc, argv, nembra::kProgram);
+    return felgrove::runProgram<nembra::Form1>(argc, argv, nembra::kProgram);
 }

@@ -1,8 +1,8 @@
 // Slivra, the PRG range extractor.
-#include "prgtools/common/ui/program.h"
+#include "desktop/programstart.h"
 #include "prgtools/extractor/core/extraction.h"
 #include "prgtools/extractor/ui/form1.h"
 
 int main(int argc, char** argv) {
-    return prg::runProgram<slivra::Form1>(argc, argv, slivra::kProgram);
+    return felgrove::runProgram<slivra::Form1>(argc, argv, slivra::kProgram);
 }

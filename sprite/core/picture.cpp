@@ -1,13 +1,9 @@
 #include "sprite/core/picture.h"
 
-#include <QFile>
+#include "platform/platform.h"
 
 #include <cerrno>
 #include <cstring>
-
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace pixmoth {
 
@@ -33,11 +29,25 @@ QString systemReason(int error) {
     return QString::fromLocal8Bit(std::strerror(error));
 }
 
-LoadResult refuseUnlessFile(mode_t mode) {
-    if (S_ISDIR(mode))
+LoadResult refuseUnlessFile(felgrove::platform::Kind kind) {
+    if (kind == felgrove::platform::Kind::Folder)
         return {LoadStatus::Unreadable, QStringLiteral("It is a folder, not a file.")};
-    if (!S_ISREG(mode))
+    if (kind != felgrove::platform::Kind::File)
         return {LoadStatus::Unreadable, QStringLiteral("It is not an ordinary file.")};
+    return {};
+}
+
+// Exactly `size` bytes from the start of an open file, or why not.
+LoadResult readExactly(felgrove::platform::Descriptor file, QByteArray& bytes) {
+    for (qint64 got = 0; got < bytes.size();) {
+        std::int64_t n = 0;
+        if (const int error =
+                felgrove::platform::read(file, bytes.data() + got, bytes.size() - got, n))
+            return {LoadStatus::Unreadable, systemReason(error)};
+        if (n == 0) // the file ends before its size: it was cut meanwhile
+            return {LoadStatus::Unreadable, QStringLiteral("The file changed while it was read.")};
+        got += n;
+    }
     return {};
 }
 
@@ -51,40 +61,37 @@ LoadResult readPictureBytes(const QByteArray& bytes, Picture& picture) {
 }
 
 LoadResult readPictureFile(const QString& path, Picture& picture) {
+    namespace platform = felgrove::platform;
     // Only an ordinary file is opened: opening a FIFO waits for a writer, and
     // a device may never end.
-    const QByteArray name = QFile::encodeName(path);
-    struct stat info;
-    if (path.isEmpty() || ::stat(name.constData(), &info) != 0)
-        return {LoadStatus::Unreadable, systemReason(path.isEmpty() ? ENOENT : errno)};
-    if (const LoadResult refused = refuseUnlessFile(info.st_mode);
+    const QByteArray name = path.toUtf8();
+    const platform::Found found = platform::inspect(name.constData());
+    if (found.error != 0)
+        return {LoadStatus::Unreadable, systemReason(found.error)};
+    if (const LoadResult refused = refuseUnlessFile(found.kind);
         refused.status != LoadStatus::Loaded)
         return refused;
     // Without waiting, and checked again once open, for a file that was
     // swapped for a FIFO after the check.
-    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
-        return {LoadStatus::Unreadable, systemReason(errno)};
-    QFile file;
-    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        ::close(fd);
-        return {LoadStatus::Unreadable, file.errorString()};
-    }
-    if (::fstat(fd, &info) != 0)
-        return {LoadStatus::Unreadable, systemReason(errno)};
-    if (const LoadResult refused = refuseUnlessFile(info.st_mode);
-        refused.status != LoadStatus::Loaded)
-        return refused;
+    const platform::Opened opened = platform::openInput(name.constData());
+    if (opened.error == EISDIR)
+        return refuseUnlessFile(platform::Kind::Folder);
+    if (opened.error == EINVAL)
+        return refuseUnlessFile(platform::Kind::Other);
+    if (opened.error != 0)
+        return {LoadStatus::Unreadable, systemReason(opened.error)};
     // The size decides before anything is read: a file of any other length,
-    // however large, is refused without reading it.
-    if (!isPictureSize(file.size()))
-        return {LoadStatus::WrongSize, {}};
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return {LoadStatus::Unreadable, file.errorString()};
-    if (bytes.size() != file.size())
-        return {LoadStatus::Unreadable, QStringLiteral("The file changed while it was read.")};
-    return readPictureBytes(bytes, picture);
+    // however large, is refused without reading it, and of a file that grows
+    // meanwhile only the bytes of that size are read.
+    LoadResult result{LoadStatus::WrongSize, {}};
+    if (isPictureSize(opened.size)) {
+        QByteArray bytes(opened.size, Qt::Uninitialized);
+        result = readExactly(opened.descriptor, bytes);
+        if (result.status == LoadStatus::Loaded)
+            result = readPictureBytes(bytes, picture);
+    }
+    platform::close(opened.descriptor);
+    return result;
 }
 
 } // namespace pixmoth

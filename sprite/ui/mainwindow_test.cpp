@@ -1,3 +1,4 @@
+#include "platform/testing.h"
 #include "sprite/core/decode.h"
 #include "sprite/ui/mainwindow.h"
 #include "sprite/ui/pictureview.h"
@@ -31,8 +32,6 @@
 #include <gtest/gtest.h>
 
 #include <memory>
-
-#include <sys/stat.h>
 
 namespace {
 
@@ -328,7 +327,7 @@ TEST_F(Window, ReportsFilesThatCannotBeRead) {
     // A FIFO (and a link to one) would block the opening for good, and a
     // device that never ends would never finish the reading.
     const QString fifo = dir.filePath(QStringLiteral("pipe.prg"));
-    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0644), 0);
+    ASSERT_TRUE(felgrove::platform::testing::makeFifo(fifo.toUtf8().constData()));
     const QString link = dir.filePath(QStringLiteral("link.prg"));
     ASSERT_TRUE(QFile::link(fifo, link));
     const QString tooLong = dir.filePath(QString(300, QLatin1Char('n')));

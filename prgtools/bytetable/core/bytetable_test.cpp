@@ -12,9 +12,6 @@
 
 #include <cerrno>
 
-#include <sys/stat.h>
-#include <unistd.h>
-
 namespace {
 
 using prg::test::contents;
@@ -216,7 +213,7 @@ TEST_F(ByteTable, OutputNamingTheInputIsRefused) {
     const QString linked = dir.filePath(QStringLiteral("link.txt"));
     const QString hard = dir.filePath(QStringLiteral("hard.txt"));
     ASSERT_TRUE(QFile::link(input, linked));
-    ASSERT_EQ(::link(QFile::encodeName(input).constData(), QFile::encodeName(hard).constData()), 0);
+    ASSERT_TRUE(prg::test::makeHardLink(input, hard));
     const QString spellings[] = {input, dir.path() + QStringLiteral("/./game.prg"), linked, hard};
     for (const QString& same : spellings) {
         const auto count = nembra::convertToByteTable({input, same, 8, std::nullopt});
@@ -267,7 +264,9 @@ TEST_F(ByteTable, AWriteFailingMidwayLosesNothing) {
     prg[1] = 0x10;
     const QByteArray old = "old table\r\n";
     writeFile(input, prg);
-    for (rlim_t limit : {rlim_t(0), rlim_t(5), rlim_t(1000), rlim_t(262144), rlim_t(1048576)}) {
+    for (prg::test::FileBytes limit :
+         {prg::test::FileBytes(0), prg::test::FileBytes(5), prg::test::FileBytes(1000),
+          prg::test::FileBytes(262144), prg::test::FileBytes(1048576)}) {
         SCOPED_TRACE(limit);
         writeFile(output, old);
         std::optional<prg::Outcome<qint64>> count;
@@ -330,7 +329,7 @@ TEST_F(ByteTable, AnInputThatChangesWhileReadIsNeverCutShort) {
 TEST_F(ByteTable, SpecialFilesAreRefused) {
     writeFile(input, kExample);
     const QString fifo = dir.filePath(QStringLiteral("pipe"));
-    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0644), 0);
+    ASSERT_TRUE(prg::test::makeFifo(fifo));
     const ConversionRequest requests[] = {{fifo, output, 8, std::nullopt},
                                           {input, fifo, 8, std::nullopt}};
     for (const ConversionRequest& request : requests) {

@@ -30,8 +30,6 @@
 #include <functional>
 #include <memory>
 
-#include <unistd.h>
-
 namespace {
 
 using prg::test::contents;
@@ -201,7 +199,7 @@ TEST_P(Form1Checks, WarnAndFocusTheBox) {
     const QString link = dir.filePath(QStringLiteral("link.txt"));
     const QString hard = dir.filePath(QStringLiteral("hard.txt"));
     ASSERT_TRUE(QFile::link(input, link));
-    ASSERT_EQ(::link(QFile::encodeName(input).constData(), QFile::encodeName(hard).constData()), 0);
+    ASSERT_TRUE(prg::test::makeHardLink(input, hard));
     const auto resolve = [&](QString text) {
         return text.replace(QLatin1String("{in}"), input)
             .replace(QLatin1String("{out}"), output)
@@ -458,16 +456,19 @@ TEST_F(Form1Test, OutputFailingAtAnyStageLosesNothing) {
     const struct {
         const char* name;
         QString out;
-        rlim_t diskSpace;                   // bytes the output may reach
+        prg::test::FileBytes diskSpace;     // bytes the output may reach
         std::function<void()> duringNotice; // while the start notice is open
         int failingSync = 0;                // the disk cannot keep the file
     } stages[] = {
-        {"a file where a folder should be", input + QStringLiteral("/game.txt"), RLIM_INFINITY, {}},
-        {"a place no one may write", prg::test::unwritablePlace(), RLIM_INFINITY, {}},
+        {"a file where a folder should be",
+         input + QStringLiteral("/game.txt"),
+         prg::test::kUnlimited,
+         {}},
+        {"a place no one may write", prg::test::unwritablePlace(), prg::test::kUnlimited, {}},
         {"the disk fills up", output, 1000, {}},
-        {"a folder takes the name before the end", output, RLIM_INFINITY,
+        {"a folder takes the name before the end", output, prg::test::kUnlimited,
          [this] { QDir(dir.path()).mkdir(QStringLiteral("game.txt")); }},
-        {"the disk cannot keep the file", output, RLIM_INFINITY, {}, 1},
+        {"the disk cannot keep the file", output, prg::test::kUnlimited, {}, 1},
     };
     for (const auto& stage : stages) {
         SCOPED_TRACE(stage.name);

@@ -1,20 +1,20 @@
 #include "prgtools/common/core/outputfile.h"
 
+#include "platform/platform.h"
 #include "prgtools/common/core/paths.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 
 #include <cerrno>
-
-#include <fcntl.h>
-#include <unistd.h>
+#include <cstring>
 
 namespace prg {
 
+namespace platform = felgrove::platform;
+
 namespace detail {
-DiskCalls disk{::fsync, ::close};
+DiskCalls disk{platform::syncFile, platform::syncFolder, platform::close};
 } // namespace detail
 
 namespace {
@@ -51,6 +51,8 @@ OutputFile::~OutputFile() {
     // Not committed: QSaveFile removes its temporary file.
     if (m_file.isOpen())
         m_file.cancelWriting();
+    if (m_folder != platform::kNoDescriptor)
+        platform::close(m_folder);
 }
 
 Failure OutputFile::failure(int error) const {
@@ -63,6 +65,16 @@ Status OutputFile::open() {
     errno = 0;
     if (!m_file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return failure(errno);
+    // The folder is opened together with the file, as QSaveFile has just
+    // found it: a link changed before the commit cannot send the folder
+    // sync elsewhere. A folder that cannot be opened stops the work before
+    // anything is written, while an old file is still there.
+    const platform::Opened folder = platform::openFolder(finalFolder(m_path).toUtf8().constData());
+    if (folder.error != 0) {
+        m_file.cancelWriting();
+        return errnoFailure(folder.error, QDir::toNativeSeparators(m_path), m_source);
+    }
+    m_folder = folder.descriptor;
     return std::nullopt;
 }
 
@@ -110,39 +122,32 @@ Status OutputFile::replaceTarget() {
     // QSaveFile syncs the file itself but does not look at the result: the
     // bytes must be on the disk before the file takes the target's place,
     // or a crash could leave an empty or partial file there.
-    if (detail::disk.sync(m_file.handle()) != 0)
-        return errnoFailure(errno, QDir::toNativeSeparators(m_path), m_source);
-    // The folder is opened before the rename, so that a folder that cannot
-    // be opened stops the work while the old file is still there.
-    const int folder = ::open(QFile::encodeName(finalFolder(m_path)).constData(),
-                              O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (folder < 0)
-        return errnoFailure(errno, QDir::toNativeSeparators(m_path), m_source);
+    if (const int error = detail::disk.syncFile(m_file.handle()))
+        return errnoFailure(error, QDir::toNativeSeparators(m_path), m_source);
     errno = 0;
     if (!m_file.commit()) {
         // A rename that fails says why; a close that fails leaves QSaveFile
         // without a reason of its own.
-        const int error = errno;
-        const Failure failed = m_file.error() == QFileDevice::UnspecifiedError
-                                   ? Failure{EIO,
-                                             QDir::toNativeSeparators(m_path) +
-                                                 QLatin1String(": The file could not be closed"),
-                                             m_source}
-                                   : failure(error);
-        ::close(folder);
-        return failed;
+        if (m_file.error() == QFileDevice::UnspecifiedError)
+            return Failure{EIO,
+                           QDir::toNativeSeparators(m_path) +
+                               QLatin1String(": The file could not be closed"),
+                           m_source};
+        return failure(errno);
     }
     // The rename lives in the folder and reaches the disk only when the
-    // folder is synced. A file system that cannot sync a folder says so with
-    // EINVAL; it has nothing more to write.
-    int synced = detail::disk.sync(folder);
-    const int error = errno;
-    if (synced != 0 && (error == EINVAL || error == EOPNOTSUPP))
-        synced = 0;
-    if (detail::disk.close(folder) != 0 && synced == 0)
-        return errnoFailure(errno, QDir::toNativeSeparators(m_path), m_source);
-    if (synced != 0)
-        return errnoFailure(error, QDir::toNativeSeparators(m_path), m_source);
+    // folder is synced. The new file is in place by now, whole: a failure
+    // here says only that its name may not be on the disk yet.
+    const int synced = detail::disk.syncFolder(m_folder);
+    const int closed = detail::disk.close(m_folder);
+    m_folder = platform::kNoDescriptor;
+    if (const int error = synced != 0 ? synced : closed)
+        return Failure{error,
+                       QDir::toNativeSeparators(m_path) +
+                           QLatin1String(": The file was written, but the system could not "
+                                         "confirm that its name is on the disk (") +
+                           QString::fromLocal8Bit(std::strerror(error)) + QLatin1Char(')'),
+                       m_source};
     return std::nullopt;
 }
 

@@ -12,11 +12,13 @@
 namespace prg {
 
 namespace detail {
-// The calls that put a finished file on the disk for good. Tests put failing
-// ones in their place to act out a disk that loses what it was given.
+// The calls that put a finished file on the disk for good (the platform's;
+// each returns 0 or an errno value). Tests put failing ones in their place
+// to act out a disk that loses what it was given.
 struct DiskCalls {
-    int (*sync)(int fd);
-    int (*close)(int fd);
+    int (*syncFile)(int descriptor);
+    int (*syncFolder)(int descriptor);
+    int (*close)(int descriptor);
 };
 extern DiskCalls disk;
 } // namespace detail
@@ -26,9 +28,10 @@ extern DiskCalls disk;
 Status checkOutputFile(const QString& path, const QString& source);
 
 // A file written in one piece: the bytes go to a temporary file beside the
-// target (QSaveFile), which replaces the target only when commit() succeeds.
-// Until then an existing file at the path stays as it was, and a failure or
-// an early end leaves nothing behind.
+// target (QSaveFile), which replaces the target only once it is complete and
+// on the disk. Until then an existing file at the path stays as it was, and
+// a failure or an early end leaves nothing behind. Every report names the
+// path once.
 class OutputFile {
 public:
     OutputFile(QString path, QString source);
@@ -49,7 +52,10 @@ public:
     }
     Status write(char byte) { return write(&byte, 1); }
     // Writes what is buffered, puts the file on the disk, replaces the target
-    // with it and puts the folder's new entry on the disk too.
+    // with it and puts the folder's new entry on the disk too. Only that last
+    // step can fail after the replacement: the new, complete file is then in
+    // place, and the report says that the system could not confirm that its
+    // name is on the disk.
     Status commit();
 
 private:
@@ -61,6 +67,7 @@ private:
     QString m_path;
     QString m_source;
     QSaveFile m_file;
+    int m_folder = -1; // the folder the file is written to, opened with it
     std::vector<char> m_buffer;
     qsizetype m_used = 0;
 };

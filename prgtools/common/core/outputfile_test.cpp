@@ -14,9 +14,6 @@
 #include <functional>
 #include <vector>
 
-#include <sys/stat.h>
-#include <unistd.h>
-
 namespace {
 
 using prg::test::contents;
@@ -69,7 +66,7 @@ TEST_F(Output, AnAbandonedFileLeavesTheOldOneAndNoLeftovers) {
 TEST_F(Output, UnwritablePlacesFailWithAReason) {
     seed("a file");
     const QString fifo = dir.filePath(QStringLiteral("pipe"));
-    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0644), 0);
+    ASSERT_TRUE(prg::test::makeFifo(fifo));
     const std::vector<QString> cases = {
         dir.filePath(QStringLiteral("missing/out.bin")), // folder does not exist
         dir.path(),                                      // a folder, not a file
@@ -106,7 +103,7 @@ TEST_F(Output, AReadOnlyFolderFailsWithAReason) {
         stopped ? prg::OutputFile(target, QStringLiteral("Slivra")).open() : std::nullopt;
     const QStringList left = QDir(locked).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
                                                     QDir::NoDotAndDotDot);
-    ::chmod(QFile::encodeName(locked).constData(), 0755);
+    prg::test::makeWritable(locked);
     if (!stopped)
         GTEST_SKIP() << "a read-only folder does not stop root from creating files";
     ASSERT_TRUE(status.has_value());
@@ -123,8 +120,10 @@ TEST_F(Output, AReadOnlyFolderFailsWithAReason) {
 TEST_F(Output, AWriteFailingMidwayKeepsTheOldFile) {
     const QByteArray old("old contents");
     const QByteArray fresh(600000, 'n');
-    for (rlim_t limit : {rlim_t(0), rlim_t(1), rlim_t(1000), rlim_t(262143), rlim_t(262144),
-                         rlim_t(262145), rlim_t(599999)}) {
+    for (prg::test::FileBytes limit :
+         {prg::test::FileBytes(0), prg::test::FileBytes(1), prg::test::FileBytes(1000),
+          prg::test::FileBytes(262143), prg::test::FileBytes(262144), prg::test::FileBytes(262145),
+          prg::test::FileBytes(599999)}) {
         SCOPED_TRACE(limit);
         seed(old);
         prg::Status failure;
@@ -210,7 +209,7 @@ TEST_F(Output, DiskAndFileFaultsAreReportedAndLoseNothing) {
     const QByteArray prgBytes = QByteArray("\x01\x08", 2) + QByteArray(5000, 'd');
     const QByteArray old("old output");
     const QString fifo = dir.filePath(QStringLiteral("pipe.prg"));
-    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0644), 0);
+    ASSERT_TRUE(prg::test::makeFifo(fifo));
     QDir(dir.path()).mkdir(QStringLiteral("folder.prg"));
     const QString tooLong = dir.filePath(QString(300, QLatin1Char('n')));
     const struct {
@@ -218,31 +217,35 @@ TEST_F(Output, DiskAndFileFaultsAreReportedAndLoseNothing) {
         QString input;
         int failingSync;
         int failingClose;
-        rlim_t diskSpace;
+        prg::test::FileBytes diskSpace;
         bool cutInput;
         QString struck; // the file named in the report
         int number;
         const char* reason;
         bool replaced; // the old output was already replaced
     } cases[] = {
-        {"file not synced", in, 1, 0, RLIM_INFINITY, false, path(), EIO, "Input/output error",
-         false},
-        {"file not closed", in, 0, 1, RLIM_INFINITY, false, path(), EIO,
+        {"file not synced", in, 1, 0, prg::test::kUnlimited, false, path(), EIO,
+         "Input/output error", false},
+        {"file not closed", in, 0, 1, prg::test::kUnlimited, false, path(), EIO,
          "The file could not be closed", false},
-        {"folder not synced", in, 2, 0, RLIM_INFINITY, false, path(), EIO, "Input/output error",
+        {"folder not synced", in, 2, 0, prg::test::kUnlimited, false, path(), EIO,
+         "The file was written, but the system could not confirm that its name is on the disk "
+         "(Input/output error)",
          true},
         {"file-size limit", in, 0, 0, 1000, false, path(), EFBIG, "File too large", false},
-        {"input cut while read", in, 0, 0, RLIM_INFINITY, true, in, EIO,
+        {"input cut while read", in, 0, 0, prg::test::kUnlimited, true, in, EIO,
          "The input file changed while it was read", false},
-        {"a folder as input", dir.filePath(QStringLiteral("folder.prg")), 0, 0, RLIM_INFINITY,
-         false, dir.filePath(QStringLiteral("folder.prg")), EISDIR, "Is a directory", false},
-        {"a FIFO as input", fifo, 0, 0, RLIM_INFINITY, false, fifo, EINVAL, "not an ordinary file",
-         false},
-        {"a device as input", QStringLiteral("/dev/zero"), 0, 0, RLIM_INFINITY, false,
+        {"a folder as input", dir.filePath(QStringLiteral("folder.prg")), 0, 0,
+         prg::test::kUnlimited, false, dir.filePath(QStringLiteral("folder.prg")), EISDIR,
+         "Is a directory", false},
+        {"a FIFO as input", fifo, 0, 0, prg::test::kUnlimited, false, fifo, EINVAL,
+         "not an ordinary file", false},
+        {"a device as input", QStringLiteral("/dev/zero"), 0, 0, prg::test::kUnlimited, false,
          QStringLiteral("/dev/zero"), EINVAL, "not an ordinary file", false},
-        {"a missing input", dir.filePath(QStringLiteral("gone.prg")), 0, 0, RLIM_INFINITY, false,
-         dir.filePath(QStringLiteral("gone.prg")), ENOENT, "No such file or directory", false},
-        {"a name too long", tooLong, 0, 0, RLIM_INFINITY, false, tooLong, ENAMETOOLONG,
+        {"a missing input", dir.filePath(QStringLiteral("gone.prg")), 0, 0, prg::test::kUnlimited,
+         false, dir.filePath(QStringLiteral("gone.prg")), ENOENT, "No such file or directory",
+         false},
+        {"a name too long", tooLong, 0, 0, prg::test::kUnlimited, false, tooLong, ENAMETOOLONG,
          "File name too long", false},
     };
     for (const auto& c : cases) {

@@ -1,8 +1,6 @@
 #include "prgtools/common/core/paths.h"
 
-#include <QFile>
-
-#include <sys/stat.h>
+#include "platform/platform.h"
 
 namespace prg {
 
@@ -24,12 +22,6 @@ qsizetype lastSeparator(const QString& path) {
     return -1;
 }
 
-bool statPath(const QString& path, struct stat& info) {
-    if (path.isEmpty())
-        return false;
-    return ::stat(QFile::encodeName(path).constData(), &info) == 0;
-}
-
 } // namespace
 
 QString FilSokVag(const QString& path) {
@@ -45,16 +37,12 @@ QString TaBortExtension(const QString& path) {
 }
 
 bool isExistingFile(const QString& path) {
-    struct stat info;
-    return statPath(path, info) && S_ISREG(info.st_mode);
+    const felgrove::platform::Found found = felgrove::platform::inspect(path.toUtf8().constData());
+    return found.error == 0 && found.kind == felgrove::platform::Kind::File;
 }
 
 bool isSameFile(const QString& a, const QString& b) {
-    struct stat first;
-    struct stat second;
-    if (!statPath(a, first) || !statPath(b, second))
-        return false;
-    return first.st_dev == second.st_dev && first.st_ino == second.st_ino;
+    return felgrove::platform::sameFile(a.toUtf8().constData(), b.toUtf8().constData());
 }
 
 } // namespace prg

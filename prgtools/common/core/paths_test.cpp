@@ -1,11 +1,10 @@
 #include "prgtools/common/core/paths.h"
+#include "testsupport/testfaults.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
-
-#include <unistd.h>
 
 namespace {
 
@@ -69,8 +68,7 @@ TEST_F(FileIdentity, SameFileHoweverSpelt) {
     const QString symlink = dir.filePath(QStringLiteral("link.prg"));
     ASSERT_TRUE(QFile::link(input, symlink));
     const QString hardlink = dir.filePath(QStringLiteral("hard.prg"));
-    ASSERT_EQ(::link(QFile::encodeName(input).constData(), QFile::encodeName(hardlink).constData()),
-              0);
+    ASSERT_TRUE(prg::test::makeHardLink(input, hardlink));
     const QString dotted = dir.path() + QStringLiteral("/./") + QFileInfo(input).fileName();
 
     EXPECT_TRUE(prg::isSameFile(input, input));

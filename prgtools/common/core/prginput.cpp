@@ -1,25 +1,24 @@
 #include "prgtools/common/core/prginput.h"
 
+#include "platform/platform.h"
+
 #include <QDir>
-#include <QFile>
 
 #include <algorithm>
 #include <cerrno>
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 namespace prg {
+
+namespace platform = felgrove::platform;
 
 namespace {
 
-// Why a file with this mode is not read, as an errno value; 0 for an
+// Why a file of this kind is not read, as an errno value; 0 for an
 // ordinary file.
-int refusal(mode_t mode) {
-    if (S_ISREG(mode))
+int refusal(platform::Kind kind) {
+    if (kind == platform::Kind::File)
         return 0;
-    return S_ISDIR(mode) ? EISDIR : EINVAL;
+    return kind == platform::Kind::Folder ? EISDIR : EINVAL;
 }
 
 Failure refusalFailure(int error, const QString& path, const QString& source) {
@@ -39,12 +38,8 @@ DataSpan dataSpan(int loadAddress, qint64 start, qint64 end) {
 }
 
 Status checkInputFile(const QString& path, const QString& source) {
-    struct stat info;
-    if (path.isEmpty())
-        return errnoFailure(ENOENT, path, source);
-    if (::stat(QFile::encodeName(path).constData(), &info) != 0)
-        return refusalFailure(errno, path, source);
-    if (const int error = refusal(info.st_mode))
+    const platform::Found found = platform::inspect(path.toUtf8().constData());
+    if (const int error = found.error != 0 ? found.error : refusal(found.kind))
         return refusalFailure(error, path, source);
     return std::nullopt;
 }
@@ -53,8 +48,8 @@ PrgInput::PrgInput(QString path, QString source)
     : m_path(std::move(path)), m_source(std::move(source)) {}
 
 PrgInput::~PrgInput() {
-    if (m_fd >= 0)
-        ::close(m_fd);
+    if (m_fd != platform::kNoDescriptor)
+        platform::close(m_fd);
 }
 
 Failure PrgInput::failure(int error) const {
@@ -62,26 +57,29 @@ Failure PrgInput::failure(int error) const {
 }
 
 Status PrgInput::open() {
+    // Opened again: the file read so far is let go first.
+    if (m_fd != platform::kNoDescriptor) {
+        platform::close(m_fd);
+        m_fd = platform::kNoDescriptor;
+    }
+    m_size = 0;
+    m_position = 0;
     if (Status refused = checkInputFile(m_path, m_source))
         return refused;
-    // Without waiting: a FIFO swapped in after the check would otherwise
-    // block until a writer came along.
-    m_fd = ::open(QFile::encodeName(m_path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (m_fd < 0)
-        return failure(errno);
-    struct stat info;
-    if (::fstat(m_fd, &info) != 0)
-        return failure(errno);
-    if (const int error = refusal(info.st_mode))
-        return refusalFailure(error, m_path, m_source);
-    m_size = info.st_size;
-    m_position = 0;
+    // A FIFO or a device swapped in after the check is refused, not waited on.
+    const platform::Opened opened = platform::openInput(m_path.toUtf8().constData());
+    if (opened.error == EISDIR || opened.error == EINVAL)
+        return refusalFailure(opened.error, m_path, m_source);
+    if (opened.error != 0)
+        return failure(opened.error);
+    m_fd = opened.descriptor;
+    m_size = opened.size;
     return std::nullopt;
 }
 
 Status PrgInput::seek(qint64 offset) {
-    if (::lseek(m_fd, off_t(offset), SEEK_SET) < 0)
-        return failure(errno);
+    if (const int error = platform::seek(m_fd, offset))
+        return failure(error);
     m_position = offset;
     return std::nullopt;
 }
@@ -91,11 +89,9 @@ Outcome<qint64> PrgInput::read(char* data, qint64 max) {
     const qint64 wanted = std::clamp<qint64>(m_size - m_position, 0, max);
     qint64 got = 0;
     while (got < wanted) {
-        const ssize_t n = ::read(m_fd, data + got, size_t(wanted - got));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            return failure(errno);
+        std::int64_t n = 0;
+        if (const int error = platform::read(m_fd, data + got, wanted - got, n))
+            return failure(error);
         if (n == 0) // the file ends before its size: it was cut meanwhile
             return Failure{EIO,
                            QDir::toNativeSeparators(m_path) +

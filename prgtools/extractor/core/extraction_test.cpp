@@ -13,9 +13,6 @@
 #include <optional>
 #include <random>
 
-#include <sys/stat.h>
-#include <unistd.h>
-
 namespace {
 
 using prg::test::contents;
@@ -205,13 +202,10 @@ TEST_F(Extract, FailuresLoseNothing) {
     const QByteArray input = prg(0x0801, 50);
     const QByteArray oldOutput("old output");
     QDir(dir.path()).mkdir(QStringLiteral("sub"));
-    ASSERT_EQ(::mkfifo(QFile::encodeName(dir.filePath(QStringLiteral("pipe"))).constData(), 0644),
-              0);
+    ASSERT_TRUE(prg::test::makeFifo(dir.filePath(QStringLiteral("pipe"))));
     writeFile(in(), input);
     ASSERT_TRUE(QFile::link(in(), dir.filePath(QStringLiteral("link.prg"))));
-    ASSERT_EQ(::link(QFile::encodeName(in()).constData(),
-                     QFile::encodeName(dir.filePath(QStringLiteral("hard.prg"))).constData()),
-              0);
+    ASSERT_TRUE(prg::test::makeHardLink(in(), dir.filePath(QStringLiteral("hard.prg"))));
     const struct {
         const char* name;
         QString output;
@@ -265,7 +259,9 @@ TEST_F(Extract, AWriteFailingMidwayLosesNothing) {
     const QByteArray input = prg(0x0000, 300000); // every data byte is taken
     const QByteArray oldOutput("old output");
     writeFile(in(), input);
-    for (rlim_t limit : {rlim_t(0), rlim_t(1), rlim_t(2), rlim_t(1000), rlim_t(262144)}) {
+    for (prg::test::FileBytes limit :
+         {prg::test::FileBytes(0), prg::test::FileBytes(1), prg::test::FileBytes(2),
+          prg::test::FileBytes(1000), prg::test::FileBytes(262144)}) {
         SCOPED_TRACE(limit);
         writeFile(out(), oldOutput);
         Extracted run;

@@ -27,8 +27,6 @@
 #include <functional>
 #include <memory>
 
-#include <unistd.h>
-
 namespace {
 
 using prg::test::contents;
@@ -259,8 +257,7 @@ TEST_F(Window, InputChecksWarnInOrderAndFocusTheirBox) {
     const QString link = dir.filePath(QStringLiteral("link.prg"));
     ASSERT_TRUE(QFile::link(input(), link));
     const QString hard = dir.filePath(QStringLiteral("hard.prg"));
-    ASSERT_EQ(::link(QFile::encodeName(input()).constData(), QFile::encodeName(hard).constData()),
-              0);
+    ASSERT_TRUE(prg::test::makeHardLink(input(), hard));
     const QString missing = dir.filePath(QStringLiteral("gone.prg"));
     const struct {
         const char* name;
@@ -567,19 +564,19 @@ TEST_F(Window, OutputFailingAtAnyStageLosesNothing) {
     const struct {
         const char* name;
         QString out;
-        rlim_t diskSpace;                   // bytes the output may reach
+        prg::test::FileBytes diskSpace;     // bytes the output may reach
         std::function<void()> duringNotice; // while the start notice is open
         int failingSync = 0;                // the disk cannot keep the file
     } stages[] = {
         {"a file where a folder should be",
          input() + QStringLiteral("/part.bin"),
-         RLIM_INFINITY,
+         prg::test::kUnlimited,
          {}},
-        {"a place no one may write", prg::test::unwritablePlace(), RLIM_INFINITY, {}},
+        {"a place no one may write", prg::test::unwritablePlace(), prg::test::kUnlimited, {}},
         {"the disk fills up", output(), 1000, {}},
-        {"a folder takes the name before the end", output(), RLIM_INFINITY,
+        {"a folder takes the name before the end", output(), prg::test::kUnlimited,
          [this] { QDir(dir.path()).mkdir(QStringLiteral("part.bin")); }},
-        {"the disk cannot keep the file", output(), RLIM_INFINITY, {}, 1},
+        {"the disk cannot keep the file", output(), prg::test::kUnlimited, {}, 1},
     };
     for (const auto& stage : stages) {
         SCOPED_TRACE(stage.name);
