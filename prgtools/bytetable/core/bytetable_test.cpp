@@ -212,9 +212,12 @@ TEST_F(ByteTable, OutputNamingTheInputIsRefused) {
     writeFile(input, kExample);
     const QString linked = dir.filePath(QStringLiteral("link.txt"));
     const QString hard = dir.filePath(QStringLiteral("hard.txt"));
-    ASSERT_TRUE(QFile::link(input, linked));
     ASSERT_TRUE(prg::test::makeHardLink(input, hard));
-    const QString spellings[] = {input, dir.path() + QStringLiteral("/./game.prg"), linked, hard};
+    QStringList spellings{input, dir.path() + QStringLiteral("/./game.prg"), hard};
+#ifndef Q_OS_WIN // where QFile::link makes a shortcut file, not a link
+    ASSERT_TRUE(QFile::link(input, linked));
+    spellings << linked;
+#endif
     for (const QString& same : spellings) {
         const auto count = nembra::convertToByteTable({input, same, 8, std::nullopt});
         ASSERT_FALSE(count.ok()) << same.toStdString();
@@ -263,6 +266,8 @@ TEST_F(ByteTable, AWriteFailingMidwayLosesNothing) {
     prg[0] = 0;
     prg[1] = 0x10;
     const QByteArray old = "old table\r\n";
+    if (!felgrove::platform::testing::limitsFileSize())
+        GTEST_SKIP() << "no file-size limit here to fill the disk with";
     writeFile(input, prg);
     for (prg::test::FileBytes limit :
          {prg::test::FileBytes(0), prg::test::FileBytes(5), prg::test::FileBytes(1000),
@@ -311,7 +316,8 @@ TEST_F(ByteTable, AnInputThatChangesWhileReadIsNeverCutShort) {
         if (c.keep >= 0 && c.keep < prg.size()) {
             ASSERT_FALSE(count.ok());
             EXPECT_EQ(count.failure().description,
-                      input + QLatin1String(": The input file changed while it was read"));
+                      QDir::toNativeSeparators(input) +
+                          QLatin1String(": The input file changed while it was read"));
             EXPECT_EQ(contents(output), old);
         } else {
             ASSERT_TRUE(count.ok());
@@ -329,6 +335,9 @@ TEST_F(ByteTable, AnInputThatChangesWhileReadIsNeverCutShort) {
 TEST_F(ByteTable, SpecialFilesAreRefused) {
     writeFile(input, kExample);
     const QString fifo = dir.filePath(QStringLiteral("pipe"));
+#ifdef Q_OS_WIN
+    GTEST_SKIP() << "Windows has no FIFOs";
+#endif
     ASSERT_TRUE(prg::test::makeFifo(fifo));
     const ConversionRequest requests[] = {{fifo, output, 8, std::nullopt},
                                           {input, fifo, 8, std::nullopt}};

@@ -66,13 +66,17 @@ TEST_F(Output, AnAbandonedFileLeavesTheOldOneAndNoLeftovers) {
 TEST_F(Output, UnwritablePlacesFailWithAReason) {
     seed("a file");
     const QString fifo = dir.filePath(QStringLiteral("pipe"));
+#ifndef Q_OS_WIN // Windows has no FIFOs
     ASSERT_TRUE(prg::test::makeFifo(fifo));
+#endif
     const std::vector<QString> cases = {
         dir.filePath(QStringLiteral("missing/out.bin")), // folder does not exist
         dir.path(),                                      // a folder, not a file
         path() + QStringLiteral("/out.bin"),             // a file where a folder should be
         prg::test::unwritablePlace(),                    // the kernel's own folder
-        fifo,                                            // would be replaced by a file
+#ifndef Q_OS_WIN
+        fifo, // would be replaced by a file
+#endif
     };
     for (const QString& target : cases) {
         SCOPED_TRACE(target.toStdString());
@@ -87,9 +91,13 @@ TEST_F(Output, UnwritablePlacesFailWithAReason) {
     QFileInfo pipe(fifo);
     EXPECT_FALSE(pipe.isFile());
     EXPECT_EQ(contents(path()), QByteArray("a file"));
+    QStringList left{QStringLiteral("out.bin")};
+#ifndef Q_OS_WIN
+    left << QStringLiteral("pipe");
+#endif
     EXPECT_EQ(QDir(dir.path())
                   .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
-              (QStringList{QStringLiteral("out.bin"), QStringLiteral("pipe")}));
+              left);
 }
 
 // A read-only folder: the open fails with a reason that names the file, and
@@ -120,6 +128,8 @@ TEST_F(Output, AReadOnlyFolderFailsWithAReason) {
 TEST_F(Output, AWriteFailingMidwayKeepsTheOldFile) {
     const QByteArray old("old contents");
     const QByteArray fresh(600000, 'n');
+    if (!felgrove::platform::testing::limitsFileSize())
+        GTEST_SKIP() << "no file-size limit here to fill the disk with";
     for (prg::test::FileBytes limit :
          {prg::test::FileBytes(0), prg::test::FileBytes(1), prg::test::FileBytes(1000),
           prg::test::FileBytes(262143), prg::test::FileBytes(262144), prg::test::FileBytes(262145),
@@ -165,6 +175,9 @@ TEST_F(Output, ACommitThatCannotReplaceTheTargetIsReported) {
 TEST_F(Output, WritesThroughASymbolicLink) {
     const QString target = dir.filePath(QStringLiteral("target.bin"));
     const QString link = dir.filePath(QStringLiteral("link.bin"));
+#ifdef Q_OS_WIN
+    GTEST_SKIP() << "QFile::link makes a shortcut file on Windows, not a link";
+#endif
     ASSERT_TRUE(QFile::link(target, link)); // dangling until the first write
     for (const QByteArray& bytes : {QByteArray("first"), QByteArray("second")}) {
         prg::OutputFile out(link, QStringLiteral("Slivra"));
@@ -209,7 +222,9 @@ TEST_F(Output, DiskAndFileFaultsAreReportedAndLoseNothing) {
     const QByteArray prgBytes = QByteArray("\x01\x08", 2) + QByteArray(5000, 'd');
     const QByteArray old("old output");
     const QString fifo = dir.filePath(QStringLiteral("pipe.prg"));
+#ifndef Q_OS_WIN // Windows has no FIFOs and no file-size limit
     ASSERT_TRUE(prg::test::makeFifo(fifo));
+#endif
     QDir(dir.path()).mkdir(QStringLiteral("folder.prg"));
     const QString tooLong = dir.filePath(QString(300, QLatin1Char('n')));
     const struct {
@@ -226,27 +241,35 @@ TEST_F(Output, DiskAndFileFaultsAreReportedAndLoseNothing) {
     } cases[] = {
         {"file not synced", in, 1, 0, prg::test::kUnlimited, false, path(), EIO,
          "Input/output error", false},
+#ifndef Q_OS_WIN // where Qt does not see its file closed underneath
         {"file not closed", in, 0, 1, prg::test::kUnlimited, false, path(), EIO,
          "The file could not be closed", false},
+#endif
         {"folder not synced", in, 2, 0, prg::test::kUnlimited, false, path(), EIO,
          "The file was written, but the system could not confirm that its name is on the disk "
          "(Input/output error)",
          true},
+#ifndef Q_OS_WIN
         {"file-size limit", in, 0, 0, 1000, false, path(), EFBIG, "File too large", false},
+#endif
         {"input cut while read", in, 0, 0, prg::test::kUnlimited, true, in, EIO,
          "The input file changed while it was read", false},
         {"a folder as input", dir.filePath(QStringLiteral("folder.prg")), 0, 0,
          prg::test::kUnlimited, false, dir.filePath(QStringLiteral("folder.prg")), EISDIR,
          "Is a directory", false},
+#ifndef Q_OS_WIN
         {"a FIFO as input", fifo, 0, 0, prg::test::kUnlimited, false, fifo, EINVAL,
          "not an ordinary file", false},
         {"a device as input", QStringLiteral("/dev/zero"), 0, 0, prg::test::kUnlimited, false,
          QStringLiteral("/dev/zero"), EINVAL, "not an ordinary file", false},
+#endif
         {"a missing input", dir.filePath(QStringLiteral("gone.prg")), 0, 0, prg::test::kUnlimited,
          false, dir.filePath(QStringLiteral("gone.prg")), ENOENT, "No such file or directory",
          false},
+#ifndef Q_OS_WIN // where the system gives other reasons
         {"a name too long", tooLong, 0, 0, prg::test::kUnlimited, false, tooLong, ENAMETOOLONG,
          "File name too long", false},
+#endif
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -269,9 +292,11 @@ TEST_F(Output, DiskAndFileFaultsAreReportedAndLoseNothing) {
                 .toStdString());
         EXPECT_EQ(failure->source, QLatin1String("Nembra"));
         EXPECT_EQ(contents(path()), c.replaced ? prgBytes : old);
-        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System),
-                  (QStringList{QStringLiteral("in.prg"), QStringLiteral("out.bin"),
-                               QStringLiteral("pipe.prg")}));
+        QStringList left{QStringLiteral("in.prg"), QStringLiteral("out.bin")};
+#ifndef Q_OS_WIN
+        left << QStringLiteral("pipe.prg");
+#endif
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System), left);
     }
 }
 

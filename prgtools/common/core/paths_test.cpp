@@ -66,13 +66,15 @@ TEST_F(FileIdentity, SameFileHoweverSpelt) {
     const QString other = dir.filePath(QStringLiteral("other.prg"));
     QFile(input).copy(other);
     const QString symlink = dir.filePath(QStringLiteral("link.prg"));
+#ifndef Q_OS_WIN // where QFile::link makes a shortcut file, not a link
     ASSERT_TRUE(QFile::link(input, symlink));
+    EXPECT_TRUE(prg::isSameFile(input, symlink));
+#endif
     const QString hardlink = dir.filePath(QStringLiteral("hard.prg"));
     ASSERT_TRUE(prg::test::makeHardLink(input, hardlink));
     const QString dotted = dir.path() + QStringLiteral("/./") + QFileInfo(input).fileName();
 
     EXPECT_TRUE(prg::isSameFile(input, input));
-    EXPECT_TRUE(prg::isSameFile(input, symlink));
     EXPECT_TRUE(prg::isSameFile(input, hardlink));
     EXPECT_TRUE(prg::isSameFile(input, dotted));
     EXPECT_FALSE(prg::isSameFile(input, other));

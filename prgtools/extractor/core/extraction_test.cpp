@@ -202,9 +202,13 @@ TEST_F(Extract, FailuresLoseNothing) {
     const QByteArray input = prg(0x0801, 50);
     const QByteArray oldOutput("old output");
     QDir(dir.path()).mkdir(QStringLiteral("sub"));
-    ASSERT_TRUE(prg::test::makeFifo(dir.filePath(QStringLiteral("pipe"))));
     writeFile(in(), input);
+    QStringList files{QStringLiteral("hard.prg"), QStringLiteral("in.prg")};
+#ifndef Q_OS_WIN // Windows has no FIFOs, and QFile::link makes a shortcut file there
+    ASSERT_TRUE(prg::test::makeFifo(dir.filePath(QStringLiteral("pipe"))));
     ASSERT_TRUE(QFile::link(in(), dir.filePath(QStringLiteral("link.prg"))));
+    files << QStringLiteral("link.prg") << QStringLiteral("pipe");
+#endif
     ASSERT_TRUE(prg::test::makeHardLink(in(), dir.filePath(QStringLiteral("hard.prg"))));
     const struct {
         const char* name;
@@ -215,12 +219,16 @@ TEST_F(Extract, FailuresLoseNothing) {
         {"same path", in(), "Output file must not be the input file", true},
         {"other spelling", dir.path() + QStringLiteral("/sub/../in.prg"),
          "Output file must not be the input file", true},
+#ifndef Q_OS_WIN
         {"symbolic link", dir.filePath(QStringLiteral("link.prg")),
          "Output file must not be the input file", true},
+#endif
         {"hard link", dir.filePath(QStringLiteral("hard.prg")),
          "Output file must not be the input file", true},
         {"a folder", dir.filePath(QStringLiteral("sub")), "sub", true},
+#ifndef Q_OS_WIN
         {"a FIFO", dir.filePath(QStringLiteral("pipe")), "not an ordinary file", true},
+#endif
         {"missing folder", dir.filePath(QStringLiteral("none/out.bin")), "out.bin", false},
         {"name too long", dir.filePath(QString(300, QLatin1Char('n'))), "nnnn", false},
     };
@@ -238,9 +246,7 @@ TEST_F(Extract, FailuresLoseNothing) {
         EXPECT_EQ(contents(in()), input);
     }
     EXPECT_TRUE(QFileInfo(dir.filePath(QStringLiteral("sub"))).isDir());
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::System),
-              (QStringList{QStringLiteral("hard.prg"), QStringLiteral("in.prg"),
-                           QStringLiteral("link.prg"), QStringLiteral("pipe")}));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::System), files);
     EXPECT_FALSE(QFileInfo(dir.filePath(QStringLiteral("pipe"))).isFile());
 
     // An input that vanished, or is a folder: the old output stays.
@@ -256,6 +262,8 @@ TEST_F(Extract, FailuresLoseNothing) {
 // the first block and at a block's edge: the failure names the output, the
 // old output stays whole and nothing is left beside it.
 TEST_F(Extract, AWriteFailingMidwayLosesNothing) {
+    if (!felgrove::platform::testing::limitsFileSize())
+        GTEST_SKIP() << "no file-size limit here to fill the disk with";
     const QByteArray input = prg(0x0000, 300000); // every data byte is taken
     const QByteArray oldOutput("old output");
     writeFile(in(), input);
@@ -315,7 +323,8 @@ TEST_F(Extract, AnInputThatChangesWhileReadIsNeverCutShort) {
         if (c.fails) {
             ASSERT_FALSE(result.ok());
             EXPECT_EQ(result.failure().description,
-                      in() + QLatin1String(": The input file changed while it was read"));
+                      QDir::toNativeSeparators(in()) +
+                          QLatin1String(": The input file changed while it was read"));
             EXPECT_EQ(contents(out()), oldOutput);
         } else {
             ASSERT_TRUE(result.ok());
