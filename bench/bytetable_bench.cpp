@@ -3,6 +3,7 @@
 // file, and a plain write of as many bytes as the table has. Nembra's output
 // is synced to the disk before it replaces the target (QSaveFile), so the
 // plain write is timed once more with the same sync.
+#include "platform/platform.h"
 #include "prgtools/bytetable/core/bytetable.h"
 
 #include <QByteArray>
@@ -17,7 +18,6 @@
 #include <cstdio>
 #include <map>
 #include <string>
-#include <unistd.h>
 
 namespace {
 
@@ -94,7 +94,7 @@ void BM_PlainWrite(benchmark::State& state) {
         for (qint64 left = f.tableSize; left > 0; left -= block.size())
             out.write(block.constData(), std::min<qint64>(left, block.size()));
         if (synced)
-            ::fdatasync(out.handle());
+            felgrove::platform::syncFile(out.handle());
         out.close();
     }
     state.SetBytesProcessed(state.iterations() * kInputSize);

@@ -71,8 +71,9 @@ bool sameFile(const char* a, const char* b);
 int syncFile(Descriptor file);
 
 // The folder that holds a file that is about to be renamed into it, opened
-// so that syncFolder() can make the rename durable. The descriptor stays on
-// the folder that was opened, whatever happens to its name afterwards.
+// so that syncFolder() can make the rename durable: ENOTDIR for anything but
+// a folder. The descriptor stays on the folder that was opened, whatever
+// happens to its name afterwards.
 Opened openFolder(const char* path);
 
 // Puts the folder's entries, and so a rename into it, on the disk.

@@ -103,11 +103,27 @@ bool namesADevice(const std::wstring& path) {
            name[3] >= L'1' && name[3] <= L'9';
 }
 
+// True when a name in the path is longer than a file system on Windows
+// takes (255 characters), which the system itself reports in several ways.
+bool hasNameTooLong(const std::wstring& path) {
+    std::size_t length = 0;
+    for (const wchar_t c : path) {
+        length = isSeparator(c) ? 0 : length + 1;
+        if (length > 255)
+            return true;
+    }
+    return false;
+}
+
 // Opens what a path names, following links, for `access`; a folder too.
 // Refuses device names without opening them.
 HANDLE openHandle(const std::wstring& path, DWORD access, DWORD flags, int& error) {
     if (path.empty()) {
         error = ENOENT;
+        return INVALID_HANDLE_VALUE;
+    }
+    if (hasNameTooLong(path)) {
+        error = ENAMETOOLONG;
         return INVALID_HANDLE_VALUE;
     }
     if (namesADevice(path)) {
@@ -146,10 +162,13 @@ Identity identify(HANDLE handle) {
 }
 
 Identity identify(const char* path) {
+    const std::wstring name = wide(path);
+    if (namesADevice(name))
+        return {0, Kind::Other};
     int error = 0;
     // No access asked for: the attributes can be read even of a file that is
     // open elsewhere or may not be read.
-    const HANDLE handle = openHandle(wide(path), 0, FILE_FLAG_BACKUP_SEMANTICS, error);
+    const HANDLE handle = openHandle(name, 0, FILE_FLAG_BACKUP_SEMANTICS, error);
     if (handle == INVALID_HANDLE_VALUE)
         return {error};
     const Identity identity = identify(handle);
@@ -253,6 +272,10 @@ Opened openFolder(const char* path) {
         handle = openHandle(wide(path), GENERIC_READ, FILE_FLAG_BACKUP_SEMANTICS, error);
     if (handle == INVALID_HANDLE_VALUE)
         return {error};
+    if (identify(handle).kind != Kind::Folder) {
+        CloseHandle(handle);
+        return {ENOTDIR};
+    }
     const Descriptor fd = descriptorOf(handle, _O_RDONLY, error);
     if (fd < 0)
         return {error};

@@ -21,10 +21,6 @@ bool makeWritable(const char* path, bool writable);
 // True where this process runs with every right over files (root).
 bool ownsEveryFile();
 
-// Whether FileSizeLimit has an effect here: POSIX has a per-process limit
-// on file size, Windows none.
-bool limitsFileSize();
-
 constexpr std::uint64_t kUnlimited = ~std::uint64_t(0);
 
 // While it lives, every file this process writes fails past `bytes` bytes

@@ -29,10 +29,6 @@ bool ownsEveryFile() {
     return ::geteuid() == 0;
 }
 
-bool limitsFileSize() {
-    return true;
-}
-
 namespace {
 
 rlim_t limitOf(std::uint64_t bytes) {

@@ -43,10 +43,6 @@ bool ownsEveryFile() {
     return false;
 }
 
-bool limitsFileSize() {
-    return false;
-}
-
 FileSizeLimit::FileSizeLimit(std::uint64_t) {}
 
 FileSizeLimit::~FileSizeLimit() {}

@@ -30,27 +30,29 @@ inline bool makeHardLink(const QString& existing, const QString& link) {
                                                      link.toUtf8().constData());
 }
 
-inline void makeWritable(const QString& path) {
-    felgrove::platform::testing::makeWritable(path.toUtf8().constData(), true);
+// Lets everyone, or no one but root, write to the file or into the folder.
+inline void makeWritable(const QString& path, bool writable) {
+    felgrove::platform::testing::makeWritable(path.toUtf8().constData(), writable);
 }
 
-// Makes `folder` read-only and tells whether that stops this process from
-// creating a file in it; as root it does not, and the caller must use
-// another unwritable place.
-inline bool makeReadOnly(const QString& folder) {
-    felgrove::platform::testing::makeWritable(folder.toUtf8().constData(), false);
-    const QString probe = QDir(folder).filePath(QStringLiteral(".probe"));
-    QFile file(probe);
-    if (!file.open(QIODevice::WriteOnly))
-        return true;
-    file.close();
-    QFile::remove(probe);
-    return false;
-}
+// FIFOs, devices in the file system and a per-process limit on file size
+// exist on POSIX only; the tests skip what cannot exist elsewhere.
+#ifdef Q_OS_WIN
+constexpr bool kPosix = false;
+#else
+constexpr bool kPosix = true;
+#endif
 
-// A place where no user can create a file: the kernel's process folder.
+// A place where no user can create a file: the kernel's process folder; on
+// Windows a name that no file may have.
 inline QString unwritablePlace() {
-    return QStringLiteral("/proc/felgrove-output.bin");
+    return kPosix ? QStringLiteral("/proc/felgrove-output.bin")
+                  : QStringLiteral("C:/felgrove<output>.bin");
+}
+
+// A device that reads without end on POSIX; the null device on Windows.
+inline QString device() {
+    return kPosix ? QStringLiteral("/dev/zero") : QStringLiteral("NUL");
 }
 
 // A disk that takes the bytes but fails to keep them: the n-th sync (counting
