@@ -1,7 +1,8 @@
 # A Windows build made on Linux runs its own programs (the sample generator,
 # the tests) under Wine. wine.sh in the build folder does it: in this build's own Wine prefix,
-# with the Qt and mingw runtime DLLs on the program's path and the DejaVu
-# fonts for Qt's offscreen platform. CMake puts it before every such command.
+# with the Qt and mingw runtime DLLs on the program's path. Qt's offscreen
+# platform finds its fonts through Wine's (fonts-wine). CMake puts it before
+# every such command.
 
 find_program(FELGROVE_WINE wine64 PATHS /usr/lib/wine REQUIRED)
 
