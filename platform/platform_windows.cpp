@@ -244,7 +244,7 @@ int seek(Descriptor file, std::int64_t offset) {
 
 int close(Descriptor file) {
     // Closes the system's handle with the descriptor.
-    return _close(file) != 0 ? EIO : 0;
+    return _close(file) != 0 ? errno : 0;
 }
 
 bool sameFile(const char* a, const char* b) {

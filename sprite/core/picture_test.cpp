@@ -6,6 +6,10 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
+#include <thread>
+
 namespace {
 
 using pixmoth::LoadStatus;
@@ -76,6 +80,42 @@ TEST_F(Loading, UnreadableFilesSayWhyAndChangeNothing) {
         EXPECT_FALSE(result.reason.isEmpty());
         EXPECT_EQ(p, before);
     }
+}
+
+// A picture that another program keeps lengthening and cutting back while
+// it is loaded: a file that had a picture's size when it was opened is read
+// to that size and no further, never refused as changed.
+TEST_F(Loading, AGrowingFileIsReadToTheSizeItHadWhenOpened) {
+    const QByteArray bytes = pictureBytes(pixmoth::kShortPictureSize);
+    const QString path = write(bytes);
+    Picture expected;
+    pixmoth::readPictureBytes(bytes, expected);
+    std::atomic<bool> done = false;
+    std::thread other([&] {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadWrite))
+            return;
+        while (!done) {
+            file.seek(pixmoth::kShortPictureSize);
+            file.write(QByteArray(65536, 'x'));
+            file.resize(pixmoth::kShortPictureSize);
+        }
+    });
+    int loaded = 0;
+    // Thousands of loads, or as many as a second takes where loading is slow.
+    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(1);
+    for (int i = 0; i < 5000 && std::chrono::steady_clock::now() < end; ++i) {
+        Picture p;
+        const pixmoth::LoadResult result = pixmoth::readPictureFile(path, p);
+        EXPECT_NE(result.status, LoadStatus::Unreadable) << result.reason.toStdString();
+        if (result.status == LoadStatus::Loaded) {
+            ++loaded;
+            EXPECT_EQ(p, expected);
+        }
+    }
+    done = true;
+    other.join();
+    EXPECT_GT(loaded, 0);
 }
 
 } // namespace
