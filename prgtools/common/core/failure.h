@@ -38,7 +38,8 @@ private:
 using Status = std::optional<Failure>;
 
 // The failure of a file operation that just failed: the platform's error
-// number (errno) when there is one, and a description naming the file.
+// number (errno) when there is one, and a description that names the file
+// once, in front of the reason.
 Failure fileFailure(const QFileDevice& file, const QString& path, int savedErrno,
                     const QString& source);
 
