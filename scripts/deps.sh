@@ -12,6 +12,9 @@ case "${1:-}" in
     --display) packages+=(xvfb xauth) ;;
     --fuzz) packages+=(clang libclang-rt-14-dev) ;;
     --package) packages+=(dpkg-dev file lintian) ;;
+    # The Windows programs: the cross compiler, Wine and its fonts (which Qt's
+    # offscreen platform draws with there) for the tests, zip for the archive.
+    --windows) packages+=(g++-mingw-w64-x86-64-posix wine wine64 fonts-wine zip) ;;
 esac
 
 missing=()
