@@ -1,5 +1,6 @@
 // Windows.
 #include "platform/platform.h"
+#include "platform/widetext_windows.h"
 
 #include <cerrno>
 #include <cstring>
@@ -55,16 +56,6 @@ int errnoOf(DWORD error) {
 
 int lastError() {
     return errnoOf(GetLastError());
-}
-
-std::wstring wide(const char* utf8) {
-    const int length = MultiByteToWideChar(CP_UTF8, 0, utf8, -1, nullptr, 0);
-    if (length <= 1)
-        return {};
-    std::wstring text(std::size_t(length), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, utf8, -1, text.data(), length);
-    text.resize(std::size_t(length - 1));
-    return text;
 }
 
 bool isSeparator(wchar_t c) {

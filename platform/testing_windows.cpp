@@ -1,25 +1,12 @@
 // Windows.
 #include "platform/testing.h"
+#include "platform/widetext_windows.h"
 
 #include <string>
 
 #include <windows.h>
 
 namespace felgrove::platform::testing {
-
-namespace {
-
-std::wstring wide(const char* utf8) {
-    const int length = MultiByteToWideChar(CP_UTF8, 0, utf8, -1, nullptr, 0);
-    if (length <= 1)
-        return {};
-    std::wstring text(std::size_t(length), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, utf8, -1, text.data(), length);
-    text.resize(std::size_t(length - 1));
-    return text;
-}
-
-} // namespace
 
 bool makeFifo(const char*) {
     return false;
