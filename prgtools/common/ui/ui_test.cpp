@@ -28,8 +28,7 @@ using felgrove::test::Drag;
 
 // An empty description and source still give the report its four lines.
 TEST(ErrorReport, KeepsFourLinesWhenPartsAreEmpty) {
-    EXPECT_EQ(prg::errorReportText(5, {}, {}, QStringLiteral("Main_HexToDec")),
-              QLatin1String("5\r\n\r\n\r\nMain_HexToDec"));
+    EXPECT_EQ(prg::errorReportText(5, {}, {}, "Main_HexToDec"), "5\r\n\r\n\r\nMain_HexToDec");
 }
 
 // A box with a short text is still wide enough for its whole title beside
@@ -62,7 +61,7 @@ TEST_P(HeardOnFocus, BoxOffersItsWholeSelectionAndItsOwnName) {
     QWidget window;
     auto* other = new QLineEdit(&window);
     auto* box = new prg::LockableBox(&window);
-    (new QLabel(QStringLiteral("&Extract"), &window))->setBuddy(box);
+    (new QLabel("&Extract", &window))->setBuddy(box);
     box->setText(QLatin1String(GetParam().text));
     box->setAccessibleName(QLatin1String(GetParam().name));
     (new prg::SelectOnFocus(&window))->watch(box);
@@ -86,18 +85,18 @@ class PathDropTest : public ::testing::TestWithParam<Drag> {};
 
 // Only one local file is taken (as the windows' tests show); the rest are not.
 TEST_P(PathDropTest, RefusesAllButOneLocalFile) {
-    QLineEdit box(QStringLiteral("typed"));
+    QLineEdit box("typed");
     (new prg::PathDrop(&box))->watch(&box);
-    const auto mime = felgrove::test::dragData(GetParam(), QStringLiteral("/c64/title.prg"));
+    const auto mime = felgrove::test::dragData(GetParam(), "/c64/title.prg");
     EXPECT_FALSE(felgrove::test::dragAndDrop(&box, mime.get()));
-    EXPECT_EQ(box.text(), QLatin1String("typed"));
+    EXPECT_EQ(box.text(), "typed");
 }
 
 INSTANTIATE_TEST_SUITE_P(Drops, PathDropTest,
                          ::testing::Values(Drag::TwoFiles, Drag::RemoteAddress, Drag::PlainText));
 
 QString settingsFile(const char* application) {
-    return QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Felgrove"),
+    return QSettings(QSettings::NativeFormat, QSettings::UserScope, "Felgrove",
                      QLatin1String(application))
         .fileName();
 }
@@ -107,44 +106,40 @@ QString settingsFile(const char* application) {
 // that names no type the store knows reads as missing. Each application
 // keeps its own values.
 TEST(SettingsStore, ReadsGarbageInTheFileAsTextPerApplication) {
-    felgrove::test::clearSettings(QStringLiteral("Nembrix"));
+    felgrove::test::clearSettings("Nembrix");
     QDir().mkpath(QFileInfo(settingsFile("Nembrix")).path());
     QFile file(settingsFile("Nembrix"));
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write("[Settings]\nValuesPerRow=1, 2\nLimitStart=\xff\xfe\x01garbage\n"
                "LimitEnd=@Variant(\\0\\0\\0\\x7f\\0\\0)\nLatestPath=\"unterminated\n\x01\n");
     file.close();
-    const prg::SettingsStore store(QStringLiteral("Nembrix"));
-    EXPECT_EQ(store.read(QStringLiteral("ValuesPerRow"), {}), QLatin1String("1, 2"));
+    const prg::SettingsStore store("Nembrix");
+    EXPECT_EQ(store.read("ValuesPerRow", {}), "1, 2");
     for (const QString key : {"LimitStart", "LatestPath"})
-        EXPECT_NE(store.read(key, QStringLiteral("<none>")), QLatin1String("<none>"))
-            << key.toStdString();
-    EXPECT_EQ(store.read(QStringLiteral("LimitEnd"), QStringLiteral("<none>")),
-              QLatin1String("<none>"));
-    EXPECT_FALSE(store.write(QStringLiteral("ValuesPerRow"), QStringLiteral(" x1")));
-    EXPECT_EQ(store.read(QStringLiteral("ValuesPerRow"), {}), QLatin1String(" x1"));
-    EXPECT_EQ(prg::SettingsStore(QStringLiteral("Slivra")).read(QStringLiteral("ValuesPerRow"), {}),
-              QString());
+        EXPECT_NE(store.read(key, "<none>"), "<none>") << key.toStdString();
+    EXPECT_EQ(store.read("LimitEnd", "<none>"), "<none>");
+    EXPECT_FALSE(store.write("ValuesPerRow", " x1"));
+    EXPECT_EQ(store.read("ValuesPerRow", {}), " x1");
+    EXPECT_EQ(prg::SettingsStore("Slivra").read("ValuesPerRow", {}), QString());
 }
 
 // A store that cannot be written says so with its own reason.
 TEST(SettingsStore, AFailedWriteNamesTheStoresReason) {
-    const felgrove::test::UnwritableSettings unwritable(QStringLiteral("Nembrix"));
-    const prg::Status failure =
-        prg::SettingsStore(QStringLiteral("Nembrix")).write(QStringLiteral("ValuesPerRow"), "8");
+    const felgrove::test::UnwritableSettings unwritable("Nembrix");
+    const prg::Status failure = prg::SettingsStore("Nembrix").write("ValuesPerRow", "8");
     ASSERT_TRUE(failure.has_value());
-    EXPECT_EQ(failure->description,
-              QStringLiteral("Cannot save the settings to %1: Permission denied")
-                  .arg(settingsFile("Nembrix")));
-    EXPECT_EQ(failure->source, QLatin1String("Nembrix"));
+    EXPECT_EQ(
+        failure->description,
+        QString("Cannot save the settings to %1: Permission denied").arg(settingsFile("Nembrix")));
+    EXPECT_EQ(failure->source, "Nembrix");
 }
 
 // Captions placed far too narrow grow to the left, and the columns move
 // apart so that they stay clear of the box before them.
 TEST(TwipsLayout, CaptionsAreNeverClipped) {
     QWidget window;
-    auto* check = new QCheckBox(QStringLiteral("&Include location bytes"), &window);
-    auto* dollar = new QLabel(QStringLiteral("- $"), &window);
+    auto* check = new QCheckBox("&Include location bytes", &window);
+    auto* dollar = new QLabel("- $", &window);
     dollar->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     auto* edit = new QLineEdit(&window);
     prg::TwipsLayout layout(7125, 3240);
