@@ -186,10 +186,9 @@ TYPED_TEST_P(ToolWindowTest, ConversionShowsProgressAndReturnsTheWindowToUse) {
         const FailingDisk failing(1, 0);
         this->convert();
     }
-    const QString report = "5\r\n%1: Input/output error\r\n%2\r\nMain_cmdConvert_Click";
-    EXPECT_EQ(
-        this->prompts.messages,
-        (Messages{{Icon::Warning, "Ostrel", report.arg(this->output(), TypeParam::program())}}));
+    const QString report = QString("5\r\n%1: Input/output error\r\n%2\r\nMain_cmdConvert_Click")
+                               .arg(this->output(), TypeParam::program());
+    EXPECT_EQ(this->prompts.messages, (Messages{{Icon::Warning, "Ostrel", report}}));
     this->expectReady("");
     EXPECT_EQ(contents(this->output()), TypeParam::full); // written, and kept through the fault
     writeFile(this->input(), QByteArray::fromHex("00c0") + this->prg.mid(2));
