@@ -24,8 +24,7 @@
 namespace prg::test {
 
 using Icon = felgrove::PromptIcon;
-using Message = felgrove::RecordingPrompts::Message;
-using Messages = std::vector<Message>;
+using Messages = std::vector<felgrove::RecordingPrompts::Message>;
 
 // A refused conversion: the paths in the test's folder, the address window,
 // the tool's own box (nullptr: off or as it opens), the warning, the box focused.
@@ -106,10 +105,9 @@ protected:
 
 TYPED_TEST_SUITE_P(ToolWindowTest);
 
-// The controls stay inside the window without overlapping (Nembra's input box,
-// as drawn, runs a pixel under "..."), the status bar along its whole bottom
-// edge; a box takes no more characters than its field holds. A screen reader
-// hears every text on the screen and the window under its title.
+// The controls stay inside the window without overlapping (Nembra's input box
+// runs a pixel under "..."), the status bar along its bottom; a box takes no
+// more characters than it holds; a screen reader hears every text on screen.
 TYPED_TEST_P(ToolWindowTest, ControlsWithTheirCaptionsKeysAndTabStops) {
     auto& form = this->open();
     felgrove::test::expectControls(&form, TypeParam::controls);
@@ -137,8 +135,7 @@ TYPED_TEST_P(ToolWindowTest, ControlsWithTheirCaptionsKeysAndTabStops) {
               std::pair(QAccessible::Window, form.windowTitle()));
 }
 
-// The checks are the input checks' own; here each refusal warns, focuses its
-// box and writes nothing.
+// Each refusal of the input checks warns, focuses its box and writes nothing.
 TYPED_TEST_P(ToolWindowTest, InputChecksWarnAndFocusTheirBox) {
     this->open();
     ASSERT_TRUE(makeHardLink(this->input(), this->at("hard")));
@@ -170,7 +167,7 @@ TYPED_TEST_P(ToolWindowTest, ConversionShowsProgressAndReturnsTheWindowToUse) {
     PaintedTexts painted(this->template child<QLabel>("staStdPanel1"));
     const QString done = "Conversion finished. 6 bytes converted.";
     QStringList seen;
-    this->prompts.onMessage = [&](const Message&) {
+    this->prompts.onMessage = [&](const auto&) {
         seen << this->form->statusText();
         EXPECT_FALSE(this->form->isEnabled());
         EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
