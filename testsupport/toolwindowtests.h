@@ -1,11 +1,10 @@
 #pragma once
 
 // The tests both PRG tools' windows pass, each run with the tool's Traits: its
-// window, names and texts, its own box and refusals, the {box, characters} a
-// box takes, its output of the six data bytes and of the first two, and its
-// control table.
+// window, names, texts, own box, refusals, box lengths, outputs and controls.
 
 #include "prgtools/common/core/settingsstore.h"
+#include "prgtools/common/ui/browse.h"
 #include "testsupport/accessiblecheck.h"
 #include "testsupport/controltable.h"
 #include "testsupport/droptest.h"
@@ -25,8 +24,7 @@
 namespace prg::test {
 
 using Icon = felgrove::PromptIcon;
-using Message = felgrove::RecordingPrompts::Message;
-using Messages = std::vector<Message>;
+using Messages = std::vector<felgrove::RecordingPrompts::Message>;
 
 // A refused conversion: the paths in the test's folder, the address window,
 // the tool's own box (nullptr: off or as it opens), the warning, the box focused.
@@ -35,7 +33,6 @@ struct Refusal {
 };
 inline constexpr Refusal kRefusals[] = {
     {"", "part.out", "0801", "0809", nullptr, "Input filename is missing", "txtStd0"},
-    {"gone.prg", "part.out", "0801", "0809", nullptr, "Invalid input filename", "txtStd0"},
     {"pic.prg", "hard", "0801", "0809", nullptr, "Output file must not be the input file",
      "txtStd1"},
     {"pic.prg", "part.out", "C000", "c001", nullptr, "Invalid limit start address", "txtStd4"},
@@ -59,7 +56,9 @@ protected:
     using Form = typename Traits::Form;
     void SetUp() override { felgrove::test::clearSettings(Traits::app()); }
 
+    // The window, shown and active, with the PRG file pic.prg beside it.
     Form& open() {
+        writeFile(input(), prg);
         form = std::make_unique<Form>(prompts);
         form->show();
         form->activateWindow();
@@ -71,12 +70,14 @@ protected:
     }
     QLineEdit* box(int index) const { return form->txtStd(index); }
     static QString focusName() {
-        const QWidget* focus = QApplication::focusWidget();
-        return focus ? focus->objectName() : QStringLiteral("<none>");
+        return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : "<none>";
     }
-    void click(const char* name) { child<QAbstractButton>(name)->click(); }
+    void click(const char* name) {
+        prompts.messages.clear();
+        child<QAbstractButton>(name)->click();
+    }
     QString setting(const char* key) const {
-        return SettingsStore(Traits::app()).read(QLatin1String(key), QStringLiteral("<none>"));
+        return SettingsStore(Traits::app()).read(key, "<none>");
     }
     // A file in the test's folder by its name; "" stays empty.
     QString at(const char* name) const { return *name ? dir.filePath(QLatin1String(name)) : ""; }
@@ -88,231 +89,178 @@ protected:
         box(1)->setText(out);
         Traits::setRange(*form, QLatin1String(start), QLatin1String(end));
     }
-    void convert() {
-        prompts.messages.clear();
-        click("cmdConvert");
-    }
+    void convert() { click("cmdConvert"); }
     // The window as before a conversion: usable, the focus on the button.
     void expectReady(const QString& status) const {
-        EXPECT_TRUE(form->isEnabled());
-        EXPECT_EQ(QApplication::overrideCursor(), nullptr);
-        EXPECT_EQ(focusName(), QLatin1String("cmdConvert"));
-        EXPECT_EQ(form->statusText(), status);
+        EXPECT_TRUE(form->isEnabled() && !QApplication::overrideCursor());
+        EXPECT_EQ(QStringList({focusName(), form->statusText()}),
+                  QStringList({"cmdConvert", status}));
     }
 
     felgrove::RecordingPrompts prompts;
     QTemporaryDir dir;
     std::unique_ptr<Form> form;
-    // Six data bytes that load at $0801.
-    const QByteArray data = QByteArray::fromHex("a9018d20d060");
-    const QByteArray prg = QByteArray::fromHex("0108") + data;
-    const QStringList finished{QStringLiteral("Finished!")};
+    const QByteArray prg = QByteArray::fromHex("0108a9018d20d060"); // six bytes at $0801
 };
 
 TYPED_TEST_SUITE_P(ToolWindowTest);
 
-// The window opens with the focus in the input box; the controls stay inside
-// it without overlapping (Nembra's input box, as drawn, runs a pixel under
-// "..."), the status bar along its whole bottom edge; a box takes no more
-// characters than its field holds. A screen reader hears every text on the
-// screen, the status bar's included, and the window under its title.
+// The controls stay inside the window without overlapping (Nembra's input box
+// runs a pixel under "..."), the status bar along its bottom; a box takes no
+// more characters than it holds; a screen reader hears every text on screen.
 TYPED_TEST_P(ToolWindowTest, ControlsWithTheirCaptionsKeysAndTabStops) {
     auto& form = this->open();
-    EXPECT_EQ(this->focusName(), QLatin1String("txtStd0"));
     felgrove::test::expectControls(&form, TypeParam::controls);
-    QList<QWidget*> all = form.template findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
-    all.removeIf([](const QWidget* w) { return w->objectName().isEmpty(); });
-    for (const QWidget* a : all) {
-        EXPECT_TRUE(form.rect().contains(a->geometry())) << a->objectName().toStdString();
-        for (const QWidget* b : all)
-            EXPECT_TRUE(a == b || (a->geometry() & b->geometry()).width() <= 1)
-                << a->objectName().toStdString() << " and " << b->objectName().toStdString();
-    }
+    for (const auto& a : TypeParam::controls)
+        for (const auto& b : TypeParam::controls) {
+            const QRect at = this->child(a.name)->geometry(), bt = this->child(b.name)->geometry();
+            EXPECT_TRUE(form.rect().contains(at) && (&a == &b || (at & bt).width() <= 1))
+                << a.name << " and " << b.name;
+        }
     const QRect bar = this->child("staStd")->geometry();
     EXPECT_EQ(bar, QRect(0, form.height() - bar.height(), form.width(), bar.height()));
     for (const auto& [index, length] : TypeParam::lengths) { // Slivra's location is on now
         this->box(index)->clear();
-        QTest::keyClicks(this->box(index), QStringLiteral("12345"));
-        EXPECT_EQ(this->box(index)->text(), QStringLiteral("12345").left(length)) << index;
+        QTest::keyClicks(this->box(index), "12345");
+        EXPECT_EQ(this->box(index)->text(), QString("12345").left(length)) << index;
     }
     // The access keys ran a conversion of nothing and showed the help.
     EXPECT_EQ(this->prompts.messages,
               (Messages{{Icon::Warning, "Ostrel", "Input filename is missing"},
                         {Icon::None, TypeParam::program(), TypeParam::help()}}));
-    this->template child<QLabel>("staStdPanel1")->setText(QStringLiteral("Conversion finished."));
+    this->template child<QLabel>("staStdPanel1")->setText("Conversion finished.");
     EXPECT_EQ(felgrove::test::misreadTexts(&form), "");
-    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(&form);
-    EXPECT_EQ(window->role(), QAccessible::Window);
-    EXPECT_EQ(window->text(QAccessible::Name), form.windowTitle());
+    const QAccessibleInterface* window = QAccessible::queryAccessibleInterface(&form);
+    EXPECT_EQ(std::pair(window->role(), window->text(QAccessible::Name)),
+              std::pair(QAccessible::Window, form.windowTitle()));
 }
 
-// The checks are the input checks' own; here each refusal warns, focuses its
-// box and writes nothing.
+// Each refusal of the input checks warns, focuses its box and writes nothing.
 TYPED_TEST_P(ToolWindowTest, InputChecksWarnAndFocusTheirBox) {
     this->open();
-    writeFile(this->input(), this->prg);
     ASSERT_TRUE(makeHardLink(this->input(), this->at("hard")));
     for (const auto rows :
-         {std::span<const Refusal>(kRefusals), std::span<const Refusal>(TypeParam::refusals)}) {
+         {std::span<const Refusal>(kRefusals), std::span<const Refusal>(TypeParam::refusals)})
         for (const Refusal& row : rows) {
-            SCOPED_TRACE(row.message);
             this->fill(this->at(row.in), this->at(row.out), row.start, row.end);
             TypeParam::setOwn(*this->form, row.own);
             this->child("cmdHelp")->setFocus();
             this->convert();
             EXPECT_EQ(this->prompts.messages, (Messages{{Icon::Warning, "Ostrel", row.message}}));
-            EXPECT_EQ(this->focusName(), QLatin1String(row.focus));
-            EXPECT_EQ(this->form->statusText(), QString());
+            EXPECT_EQ(QStringList({this->focusName(), this->form->statusText()}),
+                      QStringList({row.focus, ""}));
         }
-    }
     EXPECT_FALSE(QFile::exists(this->output()));
     EXPECT_EQ(contents(this->input()), this->prg);
 }
 
-// Typed, dropped or chosen: each change of the input path shows the PRG info
-// anew, four unwrapped lines in a read-only box, or "N/A" for anything but a file.
-TYPED_TEST_P(ToolWindowTest, EachChangeOfTheInputPathShowsThePrgInfo) {
-    this->open();
-    QPlainTextEdit* info = this->form->prgInfo();
-    EXPECT_TRUE(QAccessible::queryAccessibleInterface(info)->state().readOnly);
-    writeFile(this->input(), this->prg);
-    this->box(0)->setText(this->input() + QLatin1Char('x'));
-    EXPECT_EQ(info->toPlainText(), QLatin1String("N/A"));
-    QTest::keyClick(this->box(0), Qt::Key_Backspace);
-    const QString shown = info->toPlainText();
-    EXPECT_EQ(shown, QLatin1String("File size: 8 bytes\nData: 6 ($6)\nAssumed load address: $0801\n"
-                                   "Assumed memory location: $0801 - $807"));
-    EXPECT_EQ(info->document()->lineCount(), 4);
-    this->box(0)->setText(this->dir.path());
-    EXPECT_EQ(info->toPlainText(), QLatin1String("N/A"));
-    // A file dropped from a file manager gives its path, as if typed.
-    const auto file = felgrove::test::dragData(felgrove::test::Drag::OneLocalFile, this->input());
-    for (int path : {1, 0}) {
-        EXPECT_TRUE(felgrove::test::dragAndDrop(this->box(path), file.get()));
-        EXPECT_EQ(this->box(path)->text(), this->input());
-    }
-    EXPECT_EQ(info->toPlainText(), shown);
-}
-
-// While the conversion runs the window is locked with the busy pointer and
-// cannot be closed; the status shows each step; then the window is as
-// before. The input is read as it is then, not as it was inspected. A start
-// below the load address is moved up to it, told while the status shows the
-// conversion, and written back in lower case, so the next conversion passes
-// without the notice.
+// While a conversion runs the window is locked with the busy pointer; the
+// status shows each step; then the window is as before. The input is read as
+// it is then. A disk fault is reported in four lines and the old output stays.
+// A start below the load address is moved up to it, told while the status
+// shows the conversion, and written back in lower case for the next one.
 TYPED_TEST_P(ToolWindowTest, ConversionShowsProgressAndReturnsTheWindowToUse) {
     this->open();
     writeFile(this->input(), this->prg + "grown");
     this->fill(this->input(), this->output());
     QFile::resize(this->input(), this->prg.size());
     PaintedTexts painted(this->template child<QLabel>("staStdPanel1"));
-    const QString done = QStringLiteral("Conversion finished. 6 bytes converted.");
+    const QString done = "Conversion finished. 6 bytes converted.";
     QStringList seen;
-    this->prompts.onMessage = [&](const Message&) {
+    this->prompts.onMessage = [&](const auto&) {
         seen << this->form->statusText();
         EXPECT_FALSE(this->form->isEnabled());
         EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
         EXPECT_FALSE(this->form->close());
-        EXPECT_TRUE(this->form->isVisible());
     };
     this->child("cmdConvert")->setFocus();
     this->convert();
-    EXPECT_EQ(seen, QStringList{done});
     EXPECT_EQ(this->prompts.messages, (Messages{{Icon::Information, "Ostrel", "Finished!"}}));
-    EXPECT_EQ(painted.texts, (QStringList{QStringLiteral("Analyzing file, please wait..."),
-                                          QStringLiteral("Converting, please wait..."), done}));
-    EXPECT_EQ(contents(this->output()), TypeParam::full);
+    EXPECT_EQ(painted.texts,
+              QStringList({"Analyzing file, please wait...", "Converting, please wait...", done}));
     this->expectReady(done);
-
-    writeFile(this->input(), QByteArray::fromHex("00c0") + this->data);
-    this->fill(this->input(), this->output(), "0801", "c001");
-    seen.clear();
-    this->convert();
-    EXPECT_EQ(this->prompts.messages,
-              (Messages{{Icon::Information, "Ostrel", TypeParam::restricted},
-                        {Icon::Information, "Ostrel", "Finished!"}}));
-    EXPECT_EQ(seen, (QStringList{QStringLiteral("Converting, please wait..."),
-                                 QStringLiteral("Conversion finished. 2 bytes converted.")}));
-    EXPECT_EQ(this->box(4)->text(), QLatin1String("c000"));
-    EXPECT_EQ(contents(this->output()), TypeParam::two);
-    this->convert();
-    EXPECT_EQ(this->prompts.texts(), this->finished);
-}
-
-// A disk that cannot keep the output gets the four-line report naming it and
-// the tool; the old output and the input stay as they were, nothing is left
-// behind, and the window is usable again at once. The output file's other
-// faults are held where it is written.
-TYPED_TEST_P(ToolWindowTest, ADiskFaultIsReportedAndLosesNothing) {
-    this->open();
-    writeFile(this->input(), this->prg);
-    writeFile(this->output(), "old output");
-    this->fill(this->input(), this->output());
-    this->child("cmdConvert")->setFocus();
     {
         const FailingDisk failing(1, 0);
         this->convert();
     }
-    const QString report =
-        QStringLiteral("5\r\n%1: Input/output error\r\n%2\r\nMain_cmdConvert_Click");
-    EXPECT_EQ(
-        this->prompts.messages,
-        (Messages{{Icon::Warning, "Ostrel", report.arg(this->output(), TypeParam::program())}}));
-    this->expectReady(QString());
-    EXPECT_EQ(
-        QDir(this->dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-        (QStringList{QStringLiteral("part.out"), QStringLiteral("pic.prg")}));
-    EXPECT_EQ(contents(this->output()), "old output");
-    EXPECT_EQ(contents(this->input()), this->prg);
+    const QString report = QString("5\r\n%1: Input/output error\r\n%2\r\nMain_cmdConvert_Click")
+                               .arg(this->output(), TypeParam::program());
+    EXPECT_EQ(this->prompts.messages, (Messages{{Icon::Warning, "Ostrel", report}}));
+    this->expectReady("");
+    EXPECT_EQ(contents(this->output()), TypeParam::full); // written, and kept through the fault
+    writeFile(this->input(), QByteArray::fromHex("00c0") + this->prg.mid(2));
+    this->fill(this->input(), this->output(), "0801", "c001");
     this->convert();
-    EXPECT_EQ(this->prompts.texts(), this->finished);
+    EXPECT_EQ(this->prompts.messages,
+              (Messages{{Icon::Information, "Ostrel", TypeParam::restricted},
+                        {Icon::Information, "Ostrel", "Finished!"}}));
+    EXPECT_EQ(seen, QStringList({done, "", "Converting, please wait...",
+                                 "Conversion finished. 2 bytes converted."}));
+    EXPECT_EQ(this->box(4)->text(), "c000");
+    EXPECT_EQ(contents(this->output()), TypeParam::two);
+    this->convert();
+    EXPECT_EQ(this->prompts.texts(), QStringList{"Finished!"});
 }
 
-// "..." fills the input, proposes an output name to an empty output box and
+// Typed or dropped, each change of the input path shows the PRG info anew in
+// four unwrapped lines, or "N/A" for anything but a file. "..." first opens in
+// the program's folder, proposes an output name to an empty output box and
 // moves there with its text selected, and keeps the folder for the next
-// dialog. A cancel changes nothing; a name in the output box stays; a
-// folder that cannot be kept is reported and the file not taken.
-TYPED_TEST_P(ToolWindowTest, BrowseWithDotsBlanksAndSwedishLetters) {
+// dialog; a cancel changes nothing, nor is a folder that cannot be kept.
+TYPED_TEST_P(ToolWindowTest, InputPathTypedDroppedOrBrowsed) {
     this->open();
-    const QString folder = this->dir.filePath(QStringLiteral("mina filer.v2/å ä ö"));
+    QPlainTextEdit* info = this->form->prgInfo();
+    this->box(0)->setText(this->input() + "x");
+    EXPECT_EQ(info->toPlainText(), "N/A");
+    QTest::keyClick(this->box(0), Qt::Key_Backspace);
+    const QString shown = info->toPlainText();
+    EXPECT_TRUE(shown.startsWith("File size: 8 bytes\n")) << shown.toStdString();
+    EXPECT_EQ(info->document()->lineCount(), 4);
+    this->box(0)->setText(this->dir.path());
+    EXPECT_EQ(info->toPlainText(), "N/A");
+    const auto file = felgrove::test::dragData(felgrove::test::Drag::OneLocalFile, this->input());
+    for (int path : {1, 0}) { // a dropped file gives its path, as if typed
+        EXPECT_TRUE(felgrove::test::dragAndDrop(this->box(path), file.get()));
+        EXPECT_EQ(this->box(path)->text(), this->input());
+    }
+    EXPECT_EQ(info->toPlainText(), shown);
+    this->box(1)->clear();
+    const QString folder = this->dir.filePath("mina filer.v2/å ä ö");
     QDir().mkpath(folder);
-    const QString in = folder + QStringLiteral("/bild på.hösten.prg");
+    const QString in = folder + "/bild på.hösten.prg";
     writeFile(in, this->prg);
     this->prompts.fileAnswers = {in};
     this->click("cmdBrowse");
-    EXPECT_EQ(this->box(0)->text(), in);
-    EXPECT_EQ(this->focusName(), QLatin1String("txtStd1"));
-    const QString proposed = in.chopped(4) + QLatin1String(TypeParam::proposed);
-    EXPECT_EQ(this->box(1)->text(), *TypeParam::proposed ? proposed : QString());
+    const auto& first = this->prompts.fileRequests.at(0);
+    EXPECT_EQ(QStringList({first.folder, first.filter}),
+              QStringList({QCoreApplication::applicationDirPath(), prg::kPrgFilter}));
+    EXPECT_EQ(QStringList({this->box(0)->text(), this->focusName(), this->setting("LatestPath")}),
+              QStringList({in, "txtStd1", folder}));
+    EXPECT_EQ(this->box(1)->text(),
+              *TypeParam::proposed ? in.chopped(4) + TypeParam::proposed : "");
     EXPECT_EQ(this->box(1)->selectedText(), this->box(1)->text());
-    EXPECT_EQ(this->setting("LatestPath"), folder);
-    const QString out = folder + QStringLiteral("/del ÅÄÖ.bin");
+    const QString out = folder + "/del ÅÄÖ.bin";
     this->fill(in, out);
     this->convert();
-    EXPECT_EQ(this->prompts.texts(), this->finished);
     EXPECT_EQ(contents(out), TypeParam::full);
-
     this->box(4)->setFocus();
     this->click("cmdBrowse"); // no answer: a cancel
     EXPECT_EQ(this->prompts.fileRequests.at(1).folder, folder);
-    EXPECT_EQ(this->box(0)->text(), in);
-    EXPECT_EQ(this->focusName(), QLatin1String("txtStd4"));
+    EXPECT_EQ(QStringList({this->box(0)->text(), this->focusName(), this->setting("LatestPath")}),
+              QStringList({in, "txtStd4", folder}));
     this->prompts.fileAnswers = {this->input()};
     this->click("cmdBrowse");
     EXPECT_EQ(this->box(1)->text(), out);
-
     const felgrove::test::UnwritableSettings unwritable(TypeParam::app());
     this->prompts.fileAnswers = {in};
     this->click("cmdBrowse");
-    EXPECT_TRUE(this->prompts.texts().join("").endsWith(QLatin1String("\r\nMain_cmdBrowse")));
+    EXPECT_TRUE(this->prompts.texts().join("").endsWith("\r\nMain_cmdBrowse"));
     EXPECT_EQ(this->box(0)->text(), this->input());
 }
 
 REGISTER_TYPED_TEST_SUITE_P(ToolWindowTest, ControlsWithTheirCaptionsKeysAndTabStops,
                             InputChecksWarnAndFocusTheirBox,
-                            EachChangeOfTheInputPathShowsThePrgInfo,
                             ConversionShowsProgressAndReturnsTheWindowToUse,
-                            ADiskFaultIsReportedAndLosesNothing,
-                            BrowseWithDotsBlanksAndSwedishLetters);
+                            InputPathTypedDroppedOrBrowsed);
 
 } // namespace prg::test
