@@ -157,8 +157,13 @@ TEST_F(Window, MenuItems) {
     c().mnuAbout->trigger();
     EXPECT_EQ(QPair(prompts.fileRequests.at(0).folder, prompts.messages.at(0).icon),
               QPair(QCoreApplication::applicationDirPath(), felgrove::PromptIcon::None));
-    c().mnuExit->trigger();
-    EXPECT_FALSE(window->isVisible());
+    c().cmdGenerate->click(); // an open sprite output does not keep the program running
+    ASSERT_TRUE(window->findChild<QWidget*>("frmResult")->isVisible());
+    bool running = false;
+    QTimer::singleShot(0, c().mnuExit, &QAction::trigger);
+    QTimer::singleShot(10000, qApp, [&] { running = true, qApp->quit(); });
+    QApplication::exec();
+    EXPECT_FALSE(running || window->isVisible());
 }
 
 // Loaded (no target) or dropped on the window ("") or its picture: both sizes load and are

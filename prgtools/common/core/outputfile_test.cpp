@@ -149,13 +149,17 @@ TEST_F(Output, AnInputOpenedAgainTakesTheFileAsItIsNow) {
                             "ab");
     prg::PrgInput input(at("in.prg"), QStringLiteral("Nembra"));
     ASSERT_FALSE(input.open());
-    const QDir descriptors(QStringLiteral("/proc/self/fd")); // where Linux lists them
+    // Where Linux lists the open files; under Wine it lists Wine's own too,
+    // which come and go as they please.
+    const QDir descriptors(QStringLiteral("/proc/self/fd"));
     const qsizetype opened = descriptors.entryList(QDir::AllEntries | QDir::System).size();
     writeFile(at("in.prg"), "\x01\x08\x01\x02\x03\x04\x05");
     for (int again = 0; again < 3; ++again)
         ASSERT_FALSE(input.open());
     EXPECT_EQ(input.size(), 7);
-    EXPECT_EQ(descriptors.entryList(QDir::AllEntries | QDir::System).size(), opened);
+    if (kPosix) {
+        EXPECT_EQ(descriptors.entryList(QDir::AllEntries | QDir::System).size(), opened);
+    }
 }
 
 } // namespace
