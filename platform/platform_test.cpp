@@ -67,8 +67,8 @@ TEST(Platform, WhatLiesAtAPath) {
         {On::Posix, Made::Nothing, "data.prg/a.prg", ENOTDIR, Kind::Other, 0, ENOTDIR, ENOTDIR,
          false},
         {On::Every, Made::Nothing, "", ENOENT, Kind::Other, 0, ENOENT, kNone, false},
-        {On::Every, Made::Nothing, std::string(300, 'n'), ENAMETOOLONG, Kind::Other, 0, ENAMETOOLONG,
-         kNone, false},
+        {On::Every, Made::Nothing, std::string(300, 'n'), ENAMETOOLONG, Kind::Other, 0,
+         ENAMETOOLONG, kNone, false},
         {On::Posix, Made::Fifo, "pipe.prg", 0, Kind::Other, 0, EINVAL, ENOTDIR, false},
         {On::Posix, Made::Nothing, "/dev/zero", 0, Kind::Other, 0, EINVAL, kNone, false},
         {On::Windows, Made::Nothing, "x/CON", 0, Kind::Other, 0, EINVAL, kNone, false},
@@ -105,7 +105,9 @@ TEST(Platform, WhatLiesAtAPath) {
             std::int64_t got = -1;
             ASSERT_EQ(platform::seek(input.descriptor, 1), 0);
             ASSERT_EQ(platform::read(input.descriptor, bytes.data(), 16, got), 0);
-            EXPECT_EQ(bytes.substr(0, std::size_t(got)), c.size > 0 ? "\x08" "C64!" : "");
+            EXPECT_EQ(bytes.substr(0, std::size_t(got)), c.size > 0 ? "\x08"
+                                                                      "C64!"
+                                                                    : "");
             EXPECT_EQ(platform::read(input.descriptor, bytes.data(), 16, got), 0);
             EXPECT_EQ(got, 0);
             EXPECT_EQ(platform::close(input.descriptor), 0);

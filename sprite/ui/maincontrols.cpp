@@ -232,8 +232,8 @@ void buildFrames(MainControls& c) {
                            QStringLiteral("Binary"));
     // An interface made while a control was still being built took it for
     // its base class; the next one asked for is made for what it is.
-    for (QWidget* built : std::initializer_list<QWidget*>{c.opbOutput[0], c.opbOutput[1],
-                                                          c.cboCol1, c.cboCol2, c.cboCol3})
+    for (QWidget* built : std::initializer_list<QWidget*>{c.opbOutput[0], c.opbOutput[1], c.cboCol1,
+                                                          c.cboCol2, c.cboCol3})
         QAccessible::deleteAccessibleInterface(
             QAccessible::uniqueId(QAccessible::queryAccessibleInterface(built)));
     c.opbOutput[0]->setGeometry(P::opbOutput0);

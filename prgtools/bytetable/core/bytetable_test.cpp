@@ -77,10 +77,10 @@ TEST_F(ByteTable, FailuresLoseNothing) {
     const struct {
         QString input, output;
         int perRow;
-        quint64 disk; // bytes a file may hold
-        int sync;     // the sync that fails
-        bool locked;  // the old table is read-only
-        qint64 cutTo; // the input's size once both files are open; -1: left alone
+        quint64 disk;        // bytes a file may hold
+        int sync;            // the sync that fails
+        bool locked;         // the old table is read-only
+        qint64 cutTo;        // the input's size once both files are open; -1: left alone
         const char* failure; // part of the description
     } rows[] = {
         {fifo, output, 8, U, 0, false, -1, "pipe: not an ordinary file"},

@@ -51,13 +51,13 @@ TEST(InputChecks, FirstFailingCheckDecides) {
              QString::fromLatin1(row.start), QString::fromLatin1(row.end)});
         const auto* problem = std::get_if<nembra::InputProblem>(&result);
         const auto* request = std::get_if<nembra::ConversionRequest>(&result);
-        const QString passed =
-            request ? QStringLiteral("=%1").arg(request->valuesPerRow) +
-                          (request->limit ? QStringLiteral(" %1 %2")
-                                                .arg(request->limit->start, 0, 16)
-                                                .arg(request->limit->end, 0, 16)
-                                          : QString())
-                    : QString();
+        const QString passed = request
+                                   ? QStringLiteral("=%1").arg(request->valuesPerRow) +
+                                         (request->limit ? QStringLiteral(" %1 %2")
+                                                               .arg(request->limit->start, 0, 16)
+                                                               .arg(request->limit->end, 0, 16)
+                                                         : QString())
+                                   : QString();
         EXPECT_EQ(problem ? problem->message : passed, QLatin1String(row.expected))
             << row.in << " " << row.values << " " << row.start;
         EXPECT_EQ(problem ? problem->field : F::Input, row.field) << row.expected;

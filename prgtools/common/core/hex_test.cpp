@@ -20,10 +20,11 @@ TEST(Kontrollera4HEX, AcceptsExactlyFourLowerCaseDigits) {
 // Any digits in either case, read as an unsigned 32-bit number; a refusal
 // names the text and the tool.
 TEST(HexToDec, ReadsEitherCaseAsUnsigned) {
-    const std::pair<const char*, qint32> rows[] = { // -1: refused
-        {"0801", 2049}, {"ffff", 65535}, {"FFFF", 65535},          {"", 0},      {"7", 7},
-        {"c0", 192},    {"zz", -1},      {"7fffffff", 0x7fffffff}, {"12 4", -1}, {"-1", -1},
-        {"80000000", -1}};
+    const std::pair<const char*, qint32> rows[] = {
+        // -1: refused
+        {"0801", 2049}, {"ffff", 65535}, {"FFFF", 65535}, {"", 0},
+        {"7", 7},       {"c0", 192},     {"zz", -1},      {"7fffffff", 0x7fffffff},
+        {"12 4", -1},   {"-1", -1},      {"80000000", -1}};
     for (const auto& [text, value] : rows) {
         const auto result = prg::HexToDec(QString::fromUtf8(text), QStringLiteral("Nembra"));
         EXPECT_EQ(result.ok() ? result.value() : -1, value) << text;

@@ -16,7 +16,9 @@ TEST(Paths, FolderAndNameWithoutExtension) {
     } rows[] = {
         {"/c64/games/game.prg", "/c64/games", "/c64/games/game"},
         {"/c64/games/", "/c64/games", "/c64/games/"},
-        {"/game.prg", "", "/game"}, {"game.", "game.", "game"}, {"", "", ""},
+        {"/game.prg", "", "/game"},
+        {"game.", "game.", "game"},
+        {"", "", ""},
         {"game.prg", "game.prg", "game"},
         {"/c64/a.b.prg", "/c64", "/c64/a.b"},
         {"/c64/my.dir/game", "/c64/my.dir", "/c64/my.dir/game"},
@@ -25,7 +27,8 @@ TEST(Paths, FolderAndNameWithoutExtension) {
         {"C:/c64\\games/game.prg", "C:/c64\\games", "C:/c64\\games/game"},
         {"C:\\c64\\my.dir\\game", "C:\\c64\\my.dir", "C:\\c64\\my.dir\\game"},
         {"C:\\c64/my.dir\\game.prg", "C:\\c64/my.dir", "C:\\c64/my.dir\\game"},
-        {"C:\\game.prg", "C:", "C:\\game"}, {"C:game.prg", "C:game.prg", "C:game"},
+        {"C:\\game.prg", "C:", "C:\\game"},
+        {"C:game.prg", "C:game.prg", "C:game"},
 #else // a backslash is a name character
         {"C:\\c64\\game.prg", "C:\\c64\\game.prg", "C:\\c64\\game"},
         {"/c64\\my.dir\\game", "", "/c64\\my"},

@@ -67,7 +67,8 @@ TEST(KollaLimit, GivesTheOffsetsOfTheWindow) {
 }
 
 TEST(NewLocationBytes, ReadOneToFourHexDigitsAsANumber) {
-    const std::pair<const char*, int> rows[] = { // -1: refused
+    const std::pair<const char*, int> rows[] = {
+        // -1: refused
         {"5800", 0x5800}, {"801", 0x0801}, {"5", 0x0005}, {"ffff", 0xffff}, {"FfeE", 0xffee},
         {"0000", 0x0000}, {"", -1},        {"zz", -1},    {"10000", -1},    {" 5", -1},
         {"5 ", -1},       {"-1", -1},      {"0x1", -1},   {"$801", -1}};

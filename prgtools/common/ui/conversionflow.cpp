@@ -28,7 +28,8 @@ void reportConversion(felgrove::Prompts& prompts, QWidget* window, QLabel* panel
         VisaFel(prompts, window, converted.failure(), QStringLiteral("Main_cmdConvert_Click"));
         return;
     }
-    const QString finished = QStringLiteral("Conversion finished. %1 bytes converted.").arg(*converted);
+    const QString finished =
+        QStringLiteral("Conversion finished. %1 bytes converted.").arg(*converted);
     showStatus(panel, finished);
     felgrove::announce(panel, finished);
     inform(prompts, window, QStringLiteral("Finished!"));

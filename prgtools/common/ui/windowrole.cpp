@@ -34,7 +34,8 @@ public:
     relations(QAccessible::Relation match) const override {
         auto found = QAccessibleWidget::relations(match);
         if (!box()->accessibleName().isEmpty())
-            found.removeIf([](const auto& relation) { return relation.second & QAccessible::Label; });
+            found.removeIf(
+                [](const auto& relation) { return relation.second & QAccessible::Label; });
         return found;
     }
 

@@ -45,7 +45,10 @@ protected:
                 QFile::remove(in);
         };
         hooks.startRestricted = [this](const QString& load) { restrictions << load; };
-        return slivra::extractRange({in, output.isEmpty() ? out : output, {start, end}, location,
+        return slivra::extractRange({in,
+                                     output.isEmpty() ? out : output,
+                                     {start, end},
+                                     location,
                                      QString::fromLatin1(newLocation)},
                                     hooks);
     }
@@ -81,7 +84,7 @@ TEST_F(Extract, WritesTheBytesOfTheAddressWindow) {
     } rows[] = {
         {bitmap, 0x5800, 0x5809, true, ""},
         {prg(0xc000, 10), 0x0801, 0xc001, false, "C000"},
-        {bitmap, 0x5805, 0x5802, true, ""}, // no byte in the window
+        {bitmap, 0x5805, 0x5802, true, ""},         // no byte in the window
         {prg(0xc000, 0), 0x0000, 0xffff, true, ""}, // no data byte: no location
         {QByteArray("\x01", 1), 0x0000, 0xffff, true, ""},
         {QByteArray(), 0x0000, 0xffff, true, ""},

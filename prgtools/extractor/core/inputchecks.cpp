@@ -31,8 +31,8 @@ prg::Checked<ExtractRequest, ExtractField> checkInputs(const ExtractFields& fiel
         if (!location)
             return InputProblem{location.failure().description, NewLocation};
     }
-    return ExtractRequest{fields.input, fields.output, {*start, *end}, fields.includeLocation,
-                          fields.newLocation};
+    return ExtractRequest{
+        fields.input, fields.output, {*start, *end}, fields.includeLocation, fields.newLocation};
 }
 
 } // namespace slivra
