@@ -2,6 +2,7 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QList>
 #include <QStatusBar>
 #include <QString>
 #include <QWidget>
@@ -47,23 +48,23 @@ QAccessibleInterface* interfaceFor(const QString&, QObject* object) {
     return nullptr;
 }
 
-void installFactory() {
-    static const bool installed = [] {
-        QAccessible::installFactory(interfaceFor);
-        return true;
-    }();
-    Q_UNUSED(installed);
-}
-
 } // namespace
 
+void installAccessibleFactory(QAccessible::InterfaceFactory factory) {
+    static QList<QAccessible::InterfaceFactory> installed;
+    if (installed.contains(factory))
+        return;
+    installed << factory;
+    QAccessible::installFactory(factory);
+}
+
 void announceAsWindow(QWidget* window) {
-    installFactory();
+    installAccessibleFactory(interfaceFor);
     window->setProperty(kAnnounceAsWindow, true);
 }
 
 void announce(QWidget* inside, const QString& text) {
-    installFactory();
+    installAccessibleFactory(interfaceFor);
     QWidget* window = inside->window();
     QWidget* holder = window->findChild<QStatusBar*>();
     if (!holder)

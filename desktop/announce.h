@@ -1,9 +1,15 @@
 #pragma once
 
+#include <QAccessible>
+
 class QString;
 class QWidget;
 
 namespace felgrove {
+
+// Lets `factory` make the accessible forms of the widgets it knows. However
+// often it is called for the same factory, the toolkit asks it once.
+void installAccessibleFactory(QAccessible::InterfaceFactory factory);
 
 // Screen readers announce `window` as a window (a frame) under its title,
 // not as a bare panel. Call before anything asks for its accessible form.

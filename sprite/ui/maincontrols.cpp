@@ -1,5 +1,6 @@
 #include "sprite/ui/maincontrols.h"
 
+#include "desktop/announce.h"
 #include "sprite/ui/imagelist.h"
 #include "sprite/ui/pictureview.h"
 #include "sprite/ui/windowlayout.h"
@@ -215,8 +216,7 @@ void buildFrames(MainControls& c) {
     c.picCapture =
         named(new PictureView(false, c.Frame1), "picCapture", QStringLiteral("Sprite preview"));
 
-    static const bool accessible = (QAccessible::installFactory(controlAccessible), true);
-    Q_UNUSED(accessible);
+    felgrove::installAccessibleFactory(controlAccessible);
     c.Frame3 = plainFrame(c.client, "Frame3", QStringLiteral("Sprite colours"));
     c.cboCol1 = colourList(c.Frame3, "cboCol1", QStringLiteral("$d025"), P::cboCol1);
     c.cboCol2 = colourList(c.Frame3, "cboCol2", QStringLiteral("$d026"), P::cboCol2);

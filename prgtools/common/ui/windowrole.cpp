@@ -1,5 +1,7 @@
 #include "prgtools/common/ui/windowrole.h"
 
+#include "desktop/announce.h"
+
 #include <QAccessibleWidget>
 #include <QWidget>
 
@@ -75,18 +77,10 @@ QAccessibleInterface* interfaceFor(const QString& className, QObject* object) {
     return nullptr;
 }
 
-void installFactory() {
-    static const bool installed = [] {
-        QAccessible::installFactory(interfaceFor);
-        return true;
-    }();
-    Q_UNUSED(installed);
-}
-
 } // namespace
 
 LockableBox::LockableBox(QWidget* parent) : QLineEdit(parent) {
-    installFactory();
+    felgrove::installAccessibleFactory(interfaceFor);
 }
 
 } // namespace prg
