@@ -209,7 +209,7 @@ TYPED_TEST_P(ToolWindowTest, ConversionShowsProgressAndReturnsTheWindowToUse) {
 // dialog; a cancel changes nothing, nor is a folder that cannot be kept.
 TYPED_TEST_P(ToolWindowTest, InputPathTypedDroppedOrBrowsed) {
     this->open();
-    QPlainTextEdit* info = this->form->prgInfo();
+    auto* info = this->form->template findChild<QPlainTextEdit*>();
     this->box(0)->setText(this->input() + "x");
     EXPECT_EQ(info->toPlainText(), "N/A");
     QTest::keyClick(this->box(0), Qt::Key_Backspace);

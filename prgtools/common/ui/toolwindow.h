@@ -46,8 +46,6 @@ class ToolWindow : public QWidget {
 public:
     // The boxes of the txtStd array that hold one line.
     QLineEdit* txtStd(int index) const { return m_txtStd.at(index); }
-    // The PRG-info box, one of the txtStd array too.
-    QPlainTextEdit* prgInfo() const { return m_prgInfo; }
     // The text of the status bar's first panel.
     QString statusText() const;
 
